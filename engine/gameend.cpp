@@ -1,0 +1,120 @@
+// Start and end of a game, and the options that live in the menu bar.
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "engine/game.h"
+#include "engine/gameui.h"
+#include "records/profileman.h"
+
+namespace pellumo {
+
+double LeadingValue(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  const std::size_t start = i;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  auto digits = [&] {
+    const std::size_t from = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    return i - from;
+  };
+  std::size_t mantissa = digits();
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return 0.0;
+  std::size_t end = i;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    if (digits() > 0) end = i;
+  }
+  const std::string number(text.substr(start, end - start));
+  const double value = std::strtod(number.c_str(), nullptr);
+  return std::isfinite(value) ? value : 0.0;
+}
+
+std::int16_t WholeNumber(std::string_view text) {
+  const double value = std::nearbyint(LeadingValue(text));
+  if (value > 32767.0) return 32767;
+  if (value < -32768.0) return -32768;
+  return static_cast<std::int16_t>(value);
+}
+
+namespace {
+
+// Adds one to a stored count; at the top of the 16-bit range it stays put
+// rather than wrapping to a negative number.
+void CountUp(ProfileMan& profile, const std::string& key) {
+  const std::int16_t count = profile.ProfileReadInt("STATS", key);
+  const int next = count < 32767 ? count + 1 : count;
+  profile.ProfileWriteString("STATS", key, std::to_string(next));
+}
+
+}  // namespace
+
+void Game::GameOver() {
+  if (Player1Score <= Player2Score) {
+    ui_.MessageBox("You Lose!!!", "Game Over");
+  } else {
+    ui_.MessageBox("You Won!!!", "Game Over");
+    CountUp(profile_, DifficultyLevel + "_WON");
+  }
+  CountUp(profile_, DifficultyLevel + "_PLAY");
+
+  const double threshold =
+      std::nearbyint(LeadingValue(profile_.ProfileReadString("HIGH_SCORES", "FIFTH_SCORE")));
+  if (Player1Score > threshold) {
+    NewHighScore = true;
+    ui_.ShowHighScore();
+  }
+}
+
+void Game::NewGame() {
+  Player1Score = 0;
+  Player2Score = 0;
+  CurrentPlayer = 0;
+  ui_.ReloadWindow();
+}
+
+void Game::QuitGame() { ui_.Quit(); }
+
+void Game::mnunew_Click() {
+  if (CountLines() >= 2 * kLinesPerOrientation ||
+      ui_.AskYesNo("Are you sure you want to quit current game?", "Quit Current Game?")) {
+    NewGame();
+  }
+}
+
+void Game::mnuexit_Click() { QuitGame(); }
+
+void Game::mnuDiff_Click(std::int16_t Index) {
+  if (Index >= 0 && Index <= 2) {
+    DifficultyLevel = kLevelWords[Index];
+    for (int i = 0; i < 3; ++i) mnuDiffChecked[static_cast<std::size_t>(i)] = (i == Index);
+  }
+  for (int i = 0; i < 3; ++i) {
+    if (mnuDiffChecked[static_cast<std::size_t>(i)]) {
+      profile_.ProfileWriteString("DIFFICULTY", "LEVEL", std::to_string(i));
+    }
+  }
+  ui_.Changed();
+}
+
+void Game::mnuReplay_Click() {
+  const std::int32_t n = GameMoves.Count();
+  if (n == 0) return;
+  const Moves last = GameMoves.Item(n);
+  LineControl* line = lines.Line(last.Compass, last.LineNum);
+  if (line == nullptr) return;
+  const Colour owner = line->BackColor;
+  FlashLine(last.Compass, last.LineNum);
+  // The flash ends in the computer's colour; a human's line gets its own
+  // colour back so the replay never changes who seems to own it.
+  if (last.PlayerNum == 1) line->BackColor = owner;
+  ui_.Changed();
+}
+
+}  // namespace pellumo

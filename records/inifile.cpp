@@ -1,0 +1,219 @@
+#include "records/inifile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "records/atomicfile.h"
+
+namespace pellumo {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr auto npos = std::string_view::npos;
+
+std::string_view Trim(std::string_view s) {
+  const std::size_t b = s.find_first_not_of(kBlanks);
+  if (b == npos) return {};
+  return s.substr(b, s.find_last_not_of(kBlanks) - b + 1);
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+std::string Replaced(std::string_view s, std::string_view unsafe) {
+  std::string out(s);
+  for (char& c : out)
+    if (unsafe.find(c) != npos) c = ' ';
+  return out;
+}
+
+// A name as stored: nothing in it may end a line, a header or a key.
+std::string CleanName(std::string_view name) {
+  return std::string(Trim(Replaced(name, "\r\n[]=")));
+}
+
+struct Line {
+  std::size_t begin, end, next;  // content [begin, end), line end [end, next)
+};
+
+std::vector<Line> SplitLines(std::string_view text) {
+  std::vector<Line> lines;
+  std::size_t pos = text.starts_with(kBom) ? kBom.size() : 0;
+  while (pos < text.size()) {
+    const std::size_t nl = text.find('\n', pos);
+    const std::size_t next = nl == npos ? text.size() : nl + 1;
+    std::size_t end = nl == npos ? text.size() : nl;
+    if (end > pos && text[end - 1] == '\r') --end;
+    lines.push_back({pos, end, next});
+    pos = next;
+  }
+  return lines;
+}
+
+// The name of a section header line; nothing for any other line.
+std::optional<std::string_view> HeaderName(std::string_view content) {
+  content = Trim(content);
+  if (!content.starts_with('[')) return std::nullopt;
+  content.remove_prefix(1);
+  return Trim(content.substr(0, content.find(']')));
+}
+
+struct Place {
+  std::vector<Line> lines;
+  std::optional<std::size_t> section;  // header line of the first matching section
+  std::optional<std::size_t> key;      // first matching key line in it
+  std::size_t lastFilled = 0;          // last non-blank line of that section
+};
+
+// Names must be cleaned already.
+Place Find(std::string_view text, std::string_view section, std::string_view key) {
+  Place p;
+  p.lines = SplitLines(text);
+  for (std::size_t i = 0; i < p.lines.size(); ++i) {
+    const Line& l = p.lines[i];
+    const std::string_view content = text.substr(l.begin, l.end - l.begin);
+    if (const auto name = HeaderName(content)) {
+      if (p.section) break;
+      if (SameName(*name, section)) p.section = p.lastFilled = i;
+      continue;
+    }
+    if (!p.section) continue;
+    if (!Trim(content).empty()) p.lastFilled = i;
+    const std::size_t eq = content.find('=');
+    if (eq != npos && SameName(Trim(content.substr(0, eq)), key)) {
+      p.key = i;
+      break;
+    }
+  }
+  return p;
+}
+
+std::string_view LineEnd(std::string_view text) {
+  const std::size_t nl = text.find('\n');
+  return nl != npos && nl > 0 && text[nl - 1] == '\r' ? "\r\n" : "\n";
+}
+
+enum class Load { Ok, Absent, Failed };
+
+Load LoadFile(const std::string& path, std::string& out) {
+  // O_NONBLOCK: a FIFO in the file's place must not hang the game.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return errno == ENOENT ? Load::Absent : Load::Failed;
+  Load result = Load::Failed;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    char buf[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n > 0) {
+        out.append(buf, static_cast<std::size_t>(n));
+      } else if (n == 0) {
+        result = Load::Ok;
+        break;
+      } else if (errno != EINTR) {
+        break;
+      }
+    }
+  }
+  ::close(fd);
+  return result;
+}
+
+std::optional<std::string> FileLookup(const std::string& path, std::string_view section,
+                                      std::string_view key) {
+  std::string text;
+  if (LoadFile(path, text) != Load::Ok) return std::nullopt;
+  return IniLookup(text, section, key);
+}
+
+}  // namespace
+
+std::optional<std::string> IniLookup(std::string_view text, std::string_view section,
+                                     std::string_view key) {
+  const Place p = Find(text, CleanName(section), CleanName(key));
+  if (!p.key) return std::nullopt;
+  const Line& l = p.lines[*p.key];
+  const std::string_view content = text.substr(l.begin, l.end - l.begin);
+  return std::string(Trim(content.substr(content.find('=') + 1)));
+}
+
+std::string IniUpdate(std::string_view text, std::string_view section, std::string_view key,
+                      std::string_view value) {
+  const std::string sec = CleanName(section);
+  const std::string k = CleanName(key);
+  const std::string v = Replaced(value, "\r\n");
+  const std::string_view eol = LineEnd(text);
+  const Place p = Find(text, sec, k);
+  std::string out;
+  if (p.key) {  // replace the value only; the key as spelt in the file stays
+    const Line& l = p.lines[*p.key];
+    const std::size_t valueStart = text.find('=', l.begin) + 1;
+    out.append(text.substr(0, valueStart)).append(v).append(text.substr(l.end));
+  } else if (p.section) {  // new key after the section's last filled line
+    const Line& l = p.lines[p.lastFilled];
+    out.append(text.substr(0, l.next));
+    if (!out.ends_with('\n')) out.append(eol);
+    out.append(k).append("=").append(v).append(eol).append(text.substr(l.next));
+  } else {  // new section at the end
+    out.append(text);
+    if (!out.empty() && !out.ends_with('\n')) out.append(eol);
+    out.append("[").append(sec).append("]").append(eol);
+    out.append(k).append("=").append(v).append(eol);
+  }
+  return out;
+}
+
+std::int32_t IniLeadingInt(std::string_view value) {
+  value = Trim(value);
+  bool negative = false;
+  if (value.starts_with('+') || value.starts_with('-')) {
+    negative = value[0] == '-';
+    value.remove_prefix(1);
+  }
+  constexpr std::int64_t kCap = std::int64_t{1} << 31;
+  std::int64_t n = 0;
+  for (const char c : value) {
+    if (c < '0' || c > '9') break;
+    n = std::min(n * 10 + (c - '0'), kCap);
+  }
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(negative ? -n : n, -kCap, kCap - 1));
+}
+
+std::string IniReadString(const std::string& path, std::string_view section,
+                          std::string_view key, std::string_view def) {
+  std::optional<std::string> value = FileLookup(path, section, key);
+  if (!value) return std::string(def);
+  if (value->size() > kIniMaxValue) {
+    // Step back over UTF-8 continuation bytes so no character is split.
+    std::size_t cut = kIniMaxValue;
+    for (int i = 0; i < 3 && cut > 0 && ((*value)[cut] & 0xC0) == 0x80; ++i) --cut;
+    value->resize(cut);
+  }
+  return std::string(Trim(*value));
+}
+
+std::int32_t IniReadInt(const std::string& path, std::string_view section, std::string_view key,
+                        std::int32_t def) {
+  const std::optional<std::string> value = FileLookup(path, section, key);
+  return value ? IniLeadingInt(*value) : def;
+}
+
+bool IniWriteString(const std::string& path, std::string_view section, std::string_view key,
+                    std::string_view value) {
+  std::string text;
+  if (LoadFile(path, text) == Load::Failed) return false;  // never overwrite what we cannot read
+  return AtomicWriteFile(path, IniUpdate(text, section, key, value));
+}
+
+}  // namespace pellumo

@@ -1,0 +1,51 @@
+#pragma once
+// A small reader and writer for INI files with the behaviour of the Windows
+// private-profile functions. No Debian package offers an INI library with
+// exactly this behaviour (first match wins, every unrelated byte of the file
+// kept, the 255-character read limit), so the game carries its own.
+//
+// Format: "[Section]" opens a section; "key=value" lines follow it. Names
+// match without regard to ASCII case; names and values are trimmed of blanks
+// (spaces and tabs). The first of duplicate sections or keys is the one read
+// and written. Lines without "=" and lines before the first section are kept
+// but ignored. A UTF-8 byte-order mark is skipped. Text is bytes (UTF-8).
+//
+// Writing keeps the file's line ends (CRLF when its first line ends so, else
+// LF; a new file gets LF) and makes unsafe input harmless: CR and LF in a
+// value, and CR, LF, "[", "]" and "=" in a section or key name, become
+// blanks. Reads clean names the same way, so such a name finds its entry.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pellumo {
+
+// Longest value a text read returns; longer values are cut.
+inline constexpr std::size_t kIniMaxValue = 255;
+
+// On INI text in memory.
+// The value of key in section, trimmed, uncut; nothing when absent.
+std::optional<std::string> IniLookup(std::string_view text, std::string_view section,
+                                     std::string_view key);
+// The text with key in section set to value, created as needed.
+std::string IniUpdate(std::string_view text, std::string_view section, std::string_view key,
+                      std::string_view value);
+// Leading decimal number of a value (blanks, an optional sign, digits), 0
+// without digits, saturated to the 32-bit range.
+std::int32_t IniLeadingInt(std::string_view value);
+
+// On a file. A file that is absent, unreadable or not a regular file reads
+// as the default; writing to it then fails and changes nothing.
+// The value trimmed and cut to kIniMaxValue bytes (never inside a UTF-8
+// character), or def when absent.
+std::string IniReadString(const std::string& path, std::string_view section,
+                          std::string_view key, std::string_view def);
+std::int32_t IniReadInt(const std::string& path, std::string_view section, std::string_view key,
+                        std::int32_t def);
+// Rewrites the file atomically; false when it could not be written.
+bool IniWriteString(const std::string& path, std::string_view section, std::string_view key,
+                    std::string_view value);
+
+}  // namespace pellumo

@@ -1,0 +1,76 @@
+#pragma once
+// A GameUi that records what the engine asked of the window and answers at
+// once, plus a whole test rig: a settings file in a fresh temporary folder,
+// scripted random numbers and a loaded game.
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "computer/random.h"
+#include "engine/game.h"
+#include "engine/gameui.h"
+#include "records/profileman.h"
+
+namespace pellumo::testing {
+
+class RecordingUi : public GameUi {
+ public:
+  Game* game = nullptr;  // reloaded by ReloadWindow when set
+  bool answerYes = true;
+  std::vector<std::pair<std::string, std::int16_t>> flashes;
+  std::vector<std::pair<std::string, std::string>> messages;  // title, text
+  std::vector<std::string> questions;
+  int sounds = 0;
+  int highScoreWindows = 0;
+  int reloads = 0;
+  int quits = 0;
+
+  void FlashLine(const std::string& Compass, std::int16_t theline) override;
+  void PlayCaptureSound() override { ++sounds; }
+  void MessageBox(const std::string& text, const std::string& title) override {
+    messages.emplace_back(title, text);
+  }
+  bool AskYesNo(const std::string& text, const std::string&) override {
+    questions.push_back(text);
+    return answerYes;
+  }
+  void ShowHighScore() override { ++highScoreWindows; }
+  void ReloadWindow() override;
+  void Quit() override { ++quits; }
+};
+
+// A folder under the test temp dir, removed with everything in it.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& content);
+
+struct Rig {
+  TempFolder folder;
+  ProfileMan profile{folder.path()};
+  RecordingUi ui;
+  ScriptedRandom random{12345};
+  Game game{profile, ui, random};
+
+  // When scriptedComputer is true the computer's turn does nothing, so a
+  // test can play both sides through the claim path.
+  explicit Rig(bool scriptedComputer = false);
+};
+
+// Takes line n of an orientation as the current player through the claim
+// path; returns false when the line was not free.
+bool Claim(Game& game, const std::string& Compass, int n);
+
+}  // namespace pellumo::testing
