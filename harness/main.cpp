@@ -31,7 +31,6 @@ int main(int argc, char** argv) {
     settings = folder + "/pellumo.ini";
   }
 
-  int status = 0;
   {
     pellumo::TextHarness harness(settings);
     std::string line;
@@ -44,5 +43,5 @@ int main(int argc, char** argv) {
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
   }
-  return status;
+  return 0;
 }

@@ -1,0 +1,111 @@
+#include "records/highscores.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "engine/game.h"
+#include "records/profileman.h"
+
+namespace pellumo {
+
+namespace {
+
+std::string RowKey(std::string_view word, int row) {
+  return std::string(word) + std::to_string(row + 1);
+}
+
+// A counter as the game counts it at the end of a game: the leading whole
+// number, within the 16-bit range of the stored counts.
+std::string CounterText(std::string_view stored) {
+  return std::to_string(std::clamp<long>(LeadingNumber(stored), -32768, 32767));
+}
+
+}  // namespace
+
+std::string HighScoreSection(std::string_view level) {
+  return "HIGH_SCORES_" + std::string(level);
+}
+
+std::string PercentWon(std::string_view GPlay, std::string_view GWon) {
+  if (GPlay.empty() || GWon.empty()) return {};
+  long long played = LeadingNumber(GPlay);
+  long long won = LeadingNumber(GWon);
+  if (played == 0) return {};
+  if (played < 0) {
+    played = -played;
+    won = -won;
+  }
+  // Tenths of a percent, rounded half away from zero.
+  const long long num = won * 1000;
+  long long tenths = num / played;
+  const long long rest = std::llabs(num % played);
+  if (2 * rest >= played) tenths += num < 0 ? -1 : 1;
+  const long long magnitude = std::llabs(tenths);
+  std::string text = tenths < 0 ? "-" : "";
+  text += std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10) + "%";
+  return text;
+}
+
+void ReadHighScoreCounters(ProfileMan& profile, HighScoreTable& table) {
+  const std::string played = profile.ProfileReadString("STATS", table.Level + "_PLAY");
+  const std::string won = profile.ProfileReadString("STATS", table.Level + "_WON");
+  // An entry stored empty leaves its box as it was, and with it no share.
+  if (!played.empty()) table.GPlay = CounterText(played);
+  if (!won.empty()) table.GWon = CounterText(won);
+  table.PctWon = PercentWon(table.GPlay, table.GWon);
+}
+
+HighScoreTable ReadHighScoreTable(ProfileMan& profile, const std::string& level) {
+  HighScoreTable table;
+  table.Level = level;
+  const std::string section = HighScoreSection(level);
+  for (int i = 0; i < kHighScoreRows; ++i) {
+    const std::string name = profile.ProfileReadString(section, RowKey("NAME", i));
+    if (name == "*") continue;  // no name: the row stays blank, its score unread
+    table.MyName[static_cast<std::size_t>(i)] = name;
+    const std::string score = profile.ProfileReadString(section, RowKey("SCORE", i));
+    if (score != "*") table.Score[static_cast<std::size_t>(i)] = std::to_string(WholeNumber(score));
+  }
+  ReadHighScoreCounters(profile, table);
+  return table;
+}
+
+int HighScoreRowFor(const HighScoreTable& table, std::int16_t score) {
+  for (int i = 0; i < kHighScoreRows; ++i) {
+    const std::string& text = table.Score[static_cast<std::size_t>(i)];
+    const int stored = text.empty() ? 0 : WholeNumber(text);
+    if (stored < score) return i;
+  }
+  return -1;
+}
+
+void EnterHighScore(HighScoreTable& table, int row, std::int16_t score) {
+  if (row < 0 || row >= kHighScoreRows) return;
+  for (int j = kHighScoreRows - 1; j > row; --j) {
+    table.MyName[static_cast<std::size_t>(j)] = table.MyName[static_cast<std::size_t>(j - 1)];
+    table.Score[static_cast<std::size_t>(j)] = table.Score[static_cast<std::size_t>(j - 1)];
+  }
+  table.MyName[static_cast<std::size_t>(row)] = std::string(kEnterYourName);
+  table.Score[static_cast<std::size_t>(row)] = std::to_string(score);
+  table.EntryRow = row;
+}
+
+HighScoreLoad HighScoreFormLoad(Game& game, HighScoreTable& table) {
+  table = ReadHighScoreTable(game.profile(), game.DifficultyLevel);
+  if (!game.NewHighScore) return HighScoreLoad::Viewing;
+  game.NewHighScore = false;
+  const int row = HighScoreRowFor(table, game.Player1Score);
+  if (row < 0) return HighScoreLoad::NoEntry;
+  EnterHighScore(table, row, game.Player1Score);
+  return HighScoreLoad::Entry;
+}
+
+void SaveHighScoreTable(ProfileMan& profile, const HighScoreTable& table) {
+  const std::string section = HighScoreSection(table.Level);
+  for (int i = 0; i < kHighScoreRows; ++i) {
+    profile.ProfileWriteString(section, RowKey("NAME", i), table.MyName[static_cast<std::size_t>(i)]);
+    profile.ProfileWriteString(section, RowKey("SCORE", i), table.Score[static_cast<std::size_t>(i)]);
+  }
+}
+
+}  // namespace pellumo

@@ -1,0 +1,290 @@
+// The "High Scores" window. It only shows and edits a HighScoreTable; where
+// a score goes and what is stored is decided in records/highscores.cpp.
+#include "records/highscorewindow.h"
+
+#include <QColor>
+#include <QEvent>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <limits>
+
+#include "engine/game.h"
+#include "records/highscores.h"
+#include "records/profileman.h"
+#include "window/fonts.h"
+#include "window/twips.h"
+
+namespace pellumo {
+
+namespace {
+
+const QColor kHeadingColour(0, 0, 192);
+const QColor kRowColour(0, 0, 255);
+const QColor kEntryBackground(255, 255, 255);
+// The counters' boxes wear the system's active-border colour; this is its
+// usual value on the desktop the game was designed for.
+const QColor kActiveBorder(180, 180, 180);
+
+constexpr std::array<int, kHighScoreRows> kRowTops{828, 1440, 2052, 2664, 3276};
+
+QFont DialogFont(int points, bool italic = false) {
+  QFont font(kDialogFace, points);
+  font.setStyleHint(QFont::SansSerif);
+  font.setItalic(italic);
+  return font;
+}
+
+void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+std::string FromQt(const QString& text) { return text.toUtf8().toStdString(); }
+
+class HighScore : public QWidget {
+ public:
+  explicit HighScore(const ProfileMan& profile) : profile_(profile) {
+    setObjectName("HighScore");
+    setWindowTitle("High Scores");
+    // The window belongs to no main window: "New Game" replaces the main
+    // window, and a name being entered must survive that. It must not keep
+    // the program alive on its own either.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    const Twips twips = Twips::For(this);
+    setFixedSize(twips.SizeToPixels(5052, 4668));
+
+    auto* Label1 = new QLabel("The Pellumo Hall of Fame", this);
+    Label1->setObjectName("Label1");
+    Label1->setFont(DialogFont(12, true));
+    SetTextColour(Label1, QPalette::WindowText, kHeadingColour);
+    Label1->setGeometry(twips.ToPixels(324, 288, 3432, 336));
+
+    for (int i = 0; i < kHighScoreRows; ++i) {
+      const auto n = static_cast<std::size_t>(i);
+      auto* frame = new QFrame(this);
+      frame->setObjectName(QString("Frame1_%1").arg(i));
+      frame->setFrameShape(QFrame::NoFrame);
+      frame->setGeometry(twips.ToPixels(288, kRowTops[n], 4584, 516));
+
+      auto* rank = new QLabel(QString::number(i + 1), frame);
+      rank->setObjectName(QString("Label2_%1").arg(i));
+      rank->setFont(DialogFont(12));
+      SetTextColour(rank, QPalette::WindowText, kRowColour);
+      rank->setGeometry(twips.ToPixels(252, 48, 288, 420));
+
+      QLineEdit* name = MyName[n] = new QLineEdit(" ", frame);
+      name->setObjectName(QString("MyName_%1").arg(i));
+      name->setFont(DialogFont(12));
+      SetTextColour(name, QPalette::Text, kRowColour);
+      name->setGeometry(twips.ToPixels(540, 48, 2784, 420));
+      // A name may be as long as the player likes; the settings file keeps
+      // what it can.
+      name->setMaxLength(std::numeric_limits<int>::max());
+      name->installEventFilter(this);
+
+      QLabel* score = Score[n] = new QLabel(frame);
+      score->setObjectName(QString("Score_%1").arg(i));
+      score->setFont(DialogFont(12));
+      SetTextColour(score, QPalette::WindowText, kRowColour);
+      score->setGeometry(twips.ToPixels(3492, 48, 912, 420));
+    }
+
+    auto* Frame2 = new QFrame(this);
+    Frame2->setObjectName("Frame2");
+    Frame2->setFrameShape(QFrame::NoFrame);
+    Frame2->setGeometry(twips.ToPixels(108, 3888, 3468, 696));
+    const std::array<const char*, 2> captions{"Games played:", "Games won:"};
+    const std::array<int, 2> tops{36, 360};
+    for (std::size_t k = 0; k < 2; ++k) {
+      auto* caption = new QLabel(captions[k], Frame2);
+      caption->setObjectName(QString("Label3_%1").arg(k));
+      caption->setFont(DialogFont(8));
+      caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      caption->setGeometry(twips.ToPixels(72, tops[k], 2016, 288));
+      QLineEdit* box = new QLineEdit(Frame2);
+      box->setObjectName(k == 0 ? "GPlay" : "GWon");
+      box->setFont(DialogFont(8));
+      // The counters are only shown: nothing would store an edit of them.
+      box->setReadOnly(true);
+      box->setFocusPolicy(Qt::NoFocus);
+      QPalette palette = box->palette();
+      palette.setColor(QPalette::Base, kActiveBorder);
+      box->setPalette(palette);
+      box->setGeometry(twips.ToPixels(2160, tops[k], 552, 288));
+      (k == 0 ? GPlay : GWon) = box;
+    }
+    PctWon = new QLabel(Frame2);
+    PctWon->setObjectName("PctWon");
+    PctWon->setFont(DialogFont(8));
+    PctWon->setGeometry(twips.ToPixels(2772, 360, 552, 264));
+
+    Command1 = new QPushButton("OK", this);
+    Command1->setObjectName("Command1");
+    Command1->setFont(DialogFont(8));
+    Command1->setGeometry(twips.ToPixels(4032, 3960, 840, 408));
+    QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  }
+
+  // Shows a table read from the settings file: read-only rows in the
+  // window's colour, the entry row (if any) white.
+  void Fill(const HighScoreTable& table) {
+    table_ = table;
+    const QColor background = palette().color(QPalette::Window);
+    for (int i = 0; i < kHighScoreRows; ++i) {
+      const auto n = static_cast<std::size_t>(i);
+      const bool entry = i == table.EntryRow;
+      QPalette rowPalette = MyName[n]->palette();
+      rowPalette.setColor(QPalette::Base, entry ? kEntryBackground : background);
+      MyName[n]->setPalette(rowPalette);
+      MyName[n]->setText(ToQt(table.MyName[n]));
+      MyName[n]->setCursorPosition(0);
+      // Over an old entry the pointer is the arrow, not a text cursor.
+      MyName[n]->setCursor(entry ? Qt::IBeamCursor : Qt::ArrowCursor);
+      Score[n]->setText(ToQt(table.Score[n]));
+    }
+    ShowCounters();
+  }
+
+  // Re-reads the counters only, keeping the rows and a name being typed.
+  void RefreshCounters() {
+    ReadHighScoreCounters(profile_, table_);
+    ShowCounters();
+  }
+
+  bool HoldsEntry() const { return table_.EntryRow >= 0; }
+
+  void FocusEntry() {
+    if (!HoldsEntry()) return;
+    QLineEdit* name = MyName[static_cast<std::size_t>(table_.EntryRow)];
+    name->setFocus(Qt::OtherFocusReason);
+    // Typing replaces the whole prompt.
+    name->selectAll();
+  }
+
+  // The table with the texts as they stand in the window.
+  HighScoreTable Current() const {
+    HighScoreTable table = table_;
+    for (std::size_t n = 0; n < kHighScoreRows; ++n) {
+      table.MyName[n] = FromQt(MyName[n]->text());
+      table.Score[n] = FromQt(Score[n]->text());
+    }
+    return table;
+  }
+
+  void Command1_Click() {
+    SaveHighScoreTable(profile_, Current());
+    close();
+  }
+
+  // An old entry cannot be edited by clicking it: the press sends the focus
+  // to OK instead. Returns true when the press was taken that way.
+  bool MyName_MouseDown(int Index) {
+    QLineEdit* name = MyName[static_cast<std::size_t>(Index)];
+    if (name->palette().color(QPalette::Base) != palette().color(QPalette::Window)) return false;
+    Command1->setFocus(Qt::MouseFocusReason);
+    return true;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+      for (int i = 0; i < kHighScoreRows; ++i) {
+        if (watched == MyName[static_cast<std::size_t>(i)]) return MyName_MouseDown(i);
+      }
+    }
+    return QWidget::eventFilter(watched, event);
+  }
+
+ private:
+  void ShowCounters() {
+    GPlay->setText(ToQt(table_.GPlay));
+    GWon->setText(ToQt(table_.GWon));
+    PctWon->setText(ToQt(table_.PctWon));
+  }
+
+  // A copy: the window may outlive the main window that opened it.
+  ProfileMan profile_;
+  HighScoreTable table_;
+  std::array<QLineEdit*, kHighScoreRows> MyName{};
+  std::array<QLabel*, kHighScoreRows> Score{};
+  QLineEdit* GPlay = nullptr;
+  QLineEdit* GWon = nullptr;
+  QLabel* PctWon = nullptr;
+  QPushButton* Command1 = nullptr;
+};
+
+// At most one window exists; every opening finds it here.
+QPointer<HighScore> theWindow;
+
+HighScore* Create(Game& game, QWidget* owner) {
+  theWindow = new HighScore(game.profile());
+  if (owner != nullptr) {
+    const QRect area = owner->window()->frameGeometry();
+    theWindow->move(area.center() - theWindow->rect().center());
+  }
+  return theWindow;
+}
+
+void Present(HighScore* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+  window->FocusEntry();
+}
+
+}  // namespace
+
+void LoadHighScoreWindow(Game& game, QWidget* owner) {
+  HighScoreTable table;
+  const HighScoreLoad load = HighScoreFormLoad(game, table);
+  HighScore* window = theWindow;
+  // A window closed a moment ago only waits for its deletion: it is gone.
+  if (window != nullptr && !window->isVisible()) window = nullptr;
+
+  if (load == HighScoreLoad::Entry) {
+    // A qualifying game is always offered. An entry still open from an
+    // earlier game was never confirmed with OK and is replaced, as if its
+    // window had been closed.
+    if (window == nullptr) window = Create(game, owner);
+    window->Fill(table);
+    Present(window);
+    return;
+  }
+
+  if (window != nullptr && window->HoldsEntry()) {
+    // Keep a name being typed; the stored rows cannot have changed under it
+    // (only its own OK writes them), the counters can.
+    window->RefreshCounters();
+    if (load == HighScoreLoad::Viewing) Present(window);
+    return;
+  }
+
+  if (load == HighScoreLoad::NoEntry) {
+    // Nothing to enter: no window is made for it, and one open for viewing
+    // shows the counters of the game just counted.
+    if (window != nullptr) window->Fill(table);
+    return;
+  }
+
+  if (window == nullptr) window = Create(game, owner);
+  window->Fill(table);
+  Present(window);
+}
+
+void mnuHighScores_Click(Game& game, QWidget* owner) {
+  game.NewHighScore = false;
+  LoadHighScoreWindow(game, owner);
+}
+
+}  // namespace pellumo
