@@ -1,0 +1,62 @@
+# The Qt window of the game: the main window, the board, the About window, the
+# help viewer and the start-up. Included by the top-level CMakeLists.txt when
+# PELLUMO_GUI is ON.
+find_package(Qt6 REQUIRED COMPONENTS Widgets Multimedia)
+
+set(CMAKE_AUTOMOC ON)
+
+set(PELLUMO_QT_SOURCES
+  window/boardwidget.cpp
+  window/capturesound.cpp
+  window/debugview.cpp
+  window/fonts.cpp
+  window/gamehost.cpp
+  window/mainwindow.cpp
+  window/twips.cpp
+  startup/aboutwindow.cpp
+  startup/helpviewer.cpp
+  startup/startup.cpp
+  records/highscorewindow.cpp
+)
+
+add_library(pellumo_qt STATIC ${PELLUMO_QT_SOURCES})
+target_include_directories(pellumo_qt PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(pellumo_qt PUBLIC pellumo_core Qt6::Widgets Qt6::Multimedia)
+
+add_executable(pellumo startup/main.cpp)
+target_link_libraries(pellumo PRIVATE pellumo_qt)
+set_target_properties(pellumo PROPERTIES OUTPUT_NAME pellumo)
+
+# The program finds its sound and its help pages in its own folder, so the
+# build tree gets them beside the executable, as an installation would.
+add_custom_command(TARGET pellumo POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different
+          "${CMAKE_CURRENT_SOURCE_DIR}/assets/Robotz Recycle.wav"
+          "$<TARGET_FILE_DIR:pellumo>/Robotz Recycle.wav"
+  COMMAND ${CMAKE_COMMAND} -E copy_directory
+          "${CMAKE_CURRENT_SOURCE_DIR}/help" "$<TARGET_FILE_DIR:pellumo>/help"
+  VERBATIM)
+
+if(PELLUMO_TESTS)
+  find_package(Qt6 REQUIRED COMPONENTS Test)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+  add_executable(gui_tests
+    tests/gui/guitest_main.cpp
+    tests/gui/guirig.cpp
+    tests/gui/mainwindow_test.cpp
+    tests/gui/startup_test.cpp
+    tests/gui/highscorewindow_test.cpp
+    tests/support/fakeui.cpp
+  )
+  target_include_directories(gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+  target_link_libraries(gui_tests PRIVATE pellumo_qt Qt6::Test GTest::gtest)
+  # Every test writes its settings into a folder of its own; the sound and
+  # the help pages are read from the source tree.
+  target_compile_definitions(gui_tests PRIVATE
+    PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  gtest_discover_tests(gui_tests
+    DISCOVERY_TIMEOUT 60
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES TIMEOUT 60 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endif()

@@ -1,0 +1,140 @@
+#include "startup/aboutwindow.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include "startup/startup.h"
+#include "window/fonts.h"
+#include "window/gamehost.h"
+#include "window/twips.h"
+
+namespace pellumo {
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(QColor(255, 255, 192));
+    QPainter p(&pixmap);
+    const double cell = size / 2.0;
+    const double t = std::max(1.0, size / 12.0);
+    p.fillRect(QRectF(t, t, cell - t, cell - t), QColor(255, 128, 128));
+    p.fillRect(QRectF(cell + t / 2, cell + t / 2, cell - t * 1.5, cell - t * 1.5),
+               QColor(128, 128, 255));
+    p.fillRect(QRectF(t, 0, cell - t, t), QColor(255, 0, 0));
+    p.fillRect(QRectF(0, t, t, cell - t), QColor(255, 0, 0));
+    p.fillRect(QRectF(cell, cell - t / 2, cell - t, t), QColor(0, 0, 255));
+    p.fillRect(QRectF(size - t, cell, t, cell - t), QColor(0, 0, 255));
+    for (int y = 0; y < 3; ++y) {
+      for (int x = 0; x < 3; ++x) {
+        p.fillRect(QRectF(std::min(x * cell, size - t) - (x == 1 ? t / 2 : 0),
+                          std::min(y * cell, size - t) - (y == 1 ? t / 2 : 0), t, t),
+                   QColor(64, 64, 64));
+      }
+    }
+    p.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+QString VersionLine() {
+  return QStringLiteral("Version: %1.%2.%3").arg(1).arg(0).arg(4);
+}
+
+AboutWindow::AboutWindow(GameHost& host) : QDialog(nullptr), host_(host) {
+  setObjectName("frmAbout");
+  setWindowTitle("About Pellumo!");
+  setWindowIcon(ProgramIcon());
+  setFont(QFont(kDialogFace, 8));
+  const Twips t = Twips::For(nullptr);
+  setFixedSize(t.SizeToPixels(5736, 3072));
+
+  auto* picIcon = new QLabel(this);
+  picIcon->setObjectName("picIcon");
+  picIcon->setGeometry(t.ToPixels(240, 240, 432, 432));
+  picIcon->setPixmap(ProgramIcon().pixmap(picIcon->size()));
+
+  Logo = new QLabel("Pellumo!", this);
+  Logo->setObjectName("Logo");
+  Logo->setGeometry(t.ToPixels(792, 108, 2580, 552));
+  QFont logoFont(kLogoFace);
+  logoFont.setPointSizeF(21.6);
+  logoFont.setItalic(true);
+  Logo->setFont(logoFont);
+  QPalette purple = Logo->palette();
+  purple.setColor(QPalette::WindowText, QColor(128, 0, 128));
+  Logo->setPalette(purple);
+
+  lblDescription = new QLabel("Can you close more boxes than the computer?", this);
+  lblDescription->setObjectName("lblDescription");
+  lblDescription->setGeometry(t.ToPixels(828, 756, 4392, 312));
+  QFont italic = font();
+  italic.setItalic(true);
+  lblDescription->setFont(italic);
+  QPalette blue = lblDescription->palette();
+  blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  lblDescription->setPalette(blue);
+
+  lblVersion = new QLabel(this);
+  lblVersion->setObjectName("lblVersion");
+  lblVersion->setGeometry(t.ToPixels(144, 1224, 3888, 228));
+
+  cmdOK = new QPushButton("OK", this);
+  cmdOK->setObjectName("cmdOK");
+  cmdOK->setGeometry(t.ToPixels(4716, 2556, 972, 420));
+  cmdOK->setDefault(true);
+  connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
+  // Closing it from the title bar only hides it, as OK does.
+  connect(this, &QDialog::rejected, this, &QWidget::hide);
+}
+
+void AboutWindow::Form_Load() {
+  show();
+  lblVersion->setText(VersionLine());
+  // A monotonic clock: the pause is the same length at midnight, and it is
+  // the intended one and a half seconds rather than one to two.
+  QPointer<AboutWindow> self(this);
+  {
+    GameHost::BusyScope busy(host_);
+    QElapsedTimer clock;
+    clock.start();
+    // Wakes the wait when the time is up; restarted if it fires a little
+    // early, or the wait would sleep until some unrelated event.
+    QTimer end;
+    end.setSingleShot(true);
+    end.setTimerType(Qt::PreciseTimer);
+    while (clock.elapsed() < pauseMilliseconds) {
+      if (!end.isActive()) end.start(static_cast<int>(pauseMilliseconds - clock.elapsed()));
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+  }
+  if (self && !host_.Quitting()) cmdOK_Click();
+}
+
+void AboutWindow::cmdOK_Click() {
+  host_.ShowMainWindow();
+  hide();
+}
+
+void AboutWindow::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  QPainter p(this);
+  const Twips t = Twips::For(nullptr);
+  // The etched separator: a grey line with a white one just below it.
+  p.setPen(QPen(QColor(128, 128, 128), 1));
+  p.drawLine(t.ToPixels(90), t.ToPixels(2451), t.ToPixels(5660), t.ToPixels(2451));
+  p.setPen(QPen(QColor(255, 255, 255), 2));
+  p.drawLine(t.ToPixels(105), t.ToPixels(2466) + 1, t.ToPixels(5660), t.ToPixels(2466) + 1);
+  if (!painted_) {
+    painted_ = true;
+    ReportFirstPaint();
+  }
+}
+
+}  // namespace pellumo

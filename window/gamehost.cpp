@@ -1,0 +1,163 @@
+#include "window/gamehost.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "computer/random.h"
+#include "records/highscorewindow.h"
+#include "startup/aboutwindow.h"
+#include "startup/helpviewer.h"
+#include "window/capturesound.h"
+#include "window/mainwindow.h"
+
+namespace pellumo {
+
+GameHost::GameHost(const QString& programFolder, std::unique_ptr<RandomSource> random)
+    : programFolder_(programFolder),
+      profile_(programFolder.toStdString()),
+      random_(random ? std::move(random) : std::make_unique<ClockRandom>()),
+      game_(std::make_unique<Game>(profile_, *this, *random_)),
+      sound_(std::make_unique<CaptureSound>(programFolder + "/Robotz Recycle.wav")) {}
+
+GameHost::~GameHost() {
+  delete window_.data();
+  delete about_.data();
+  delete help_.data();
+}
+
+MainWindow* GameHost::Window() const { return window_; }
+AboutWindow* GameHost::About() const { return about_; }
+HelpViewer* GameHost::Help() const { return help_; }
+
+MainWindow* GameHost::LoadMainWindow() {
+  if (!window_) window_ = new MainWindow(*this);
+  return window_;
+}
+
+void GameHost::ShowMainWindow() { LoadMainWindow()->show(); }
+
+void GameHost::Start() {
+  if (!about_) {
+    about_ = new AboutWindow(*this);
+    about_->Form_Load();
+  }
+  LoadMainWindow();
+}
+
+void GameHost::mnuAbout_Click() {
+  if (!about_) {
+    about_ = new AboutWindow(*this);
+    about_->Form_Load();
+  }
+  if (about_) {
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+  }
+}
+
+void GameHost::mnuHowTo_Click() {
+  if (!help_) help_ = new HelpViewer();
+  help_->Open(programFolder_ + "/help/index.html");
+}
+
+void GameHost::WhenIdle(std::function<void()> action) {
+  if (Busy()) {
+    pending_.push_back(std::move(action));
+  } else {
+    action();
+  }
+}
+
+void GameHost::Unwound() {
+  --busyDepth_;
+  if (!Busy() && !pending_.empty() && !runScheduled_) {
+    // From the event loop, so that the handler that ended the turn has
+    // returned before a new game destroys its window.
+    runScheduled_ = true;
+    QTimer::singleShot(0, this, &GameHost::RunPending);
+  }
+}
+
+void GameHost::RunPending() {
+  runScheduled_ = false;
+  std::vector<std::function<void()>> actions;
+  actions.swap(pending_);
+  for (auto& action : actions) {
+    if (quitting_) return;
+    WhenIdle(std::move(action));
+  }
+}
+
+void GameHost::FlashLine(const std::string& Compass, std::int16_t theline) {
+  if (window_) window_->FlashLine(Compass, theline);
+}
+
+void GameHost::PlayCaptureSound() { sound_->Play(); }
+
+void GameHost::MessageBox(const std::string& text, const std::string& title) {
+  if (answerHook) {
+    answerHook(text, title, false);
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                  QString::fromStdString(text), QMessageBox::Ok, window_);
+  box.exec();
+}
+
+bool GameHost::AskYesNo(const std::string& text, const std::string& title) {
+  if (answerHook) return answerHook(text, title, true);
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, window_);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void GameHost::ShowHighScore() { LoadHighScoreWindow(*game_, window_); }
+
+void GameHost::UnloadMainWindow() {
+  if (window_) {
+    window_->closingForQuit_ = true;
+    window_->hide();
+    window_->deleteLater();
+    window_ = nullptr;
+  }
+  // The About window goes with the main window.
+  if (about_) {
+    about_->hide();
+    about_->deleteLater();
+    about_ = nullptr;
+  }
+}
+
+void GameHost::ReloadWindow() {
+  const QPoint position = window_ ? window_->pos() : QPoint();
+  const bool placed = window_ != nullptr;
+  UnloadMainWindow();
+  window_ = new MainWindow(*this);
+  if (placed) window_->move(position);
+  window_->show();
+}
+
+void GameHost::Quit() {
+  if (quitting_) return;
+  quitting_ = true;
+  pending_.clear();
+  UnloadMainWindow();
+  if (help_) {
+    help_->hide();
+    help_->deleteLater();
+  }
+  if (quitHook) {
+    quitHook();
+  } else {
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+  }
+}
+
+void GameHost::Changed() {
+  if (window_) window_->Refresh();
+}
+
+}  // namespace pellumo

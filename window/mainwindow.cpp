@@ -1,0 +1,508 @@
+#include "window/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "computer/computer.h"
+#include "engine/game.h"
+#include "records/highscorewindow.h"
+#include "records/movelog.h"
+#include "records/profileman.h"
+#include "window/boardwidget.h"
+#include "window/debugview.h"
+#include "window/fonts.h"
+#include "window/gamehost.h"
+
+namespace pellumo {
+
+namespace {
+
+void SetTextColour(QWidget* w, Colour c) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::WindowText, ToQColor(c, pal));
+  pal.setColor(QPalette::Text, ToQColor(c, pal));
+  w->setPalette(pal);
+}
+
+void SetBackColour(QWidget* w, Colour c) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, ToQColor(c, pal));
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+}
+
+void SetTextIfChanged(QLineEdit* edit, const std::string& text) {
+  const QString t = QString::fromStdString(text);
+  if (edit->text() != t) edit->setText(t);
+}
+
+void SetTextIfChanged(QLabel* label, const std::string& text) {
+  const QString t = QString::fromStdString(text);
+  if (label->text() != t) label->setText(t);
+}
+
+void SetUnderline(QLabel* label, bool underline) {
+  QFont f = label->font();
+  if (f.underline() != underline) {
+    f.setUnderline(underline);
+    label->setFont(f);
+  }
+}
+
+QLineEdit* ReadOut(QWidget* parent, const char* name, const QString& text) {
+  auto* edit = new QLineEdit(text, parent);
+  edit->setObjectName(name);
+  // The read-outs show the game's state; typing into them would change
+  // nothing, so they take no typing.
+  edit->setReadOnly(true);
+  return edit;
+}
+
+}  // namespace
+
+std::string TwipsText(float twips) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(twips));
+  return buffer;
+}
+
+std::optional<std::int32_t> StoredTwips(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return std::nullopt;
+  const auto last = text.find_last_not_of(" \t");
+  const char* begin = text.data() + first;
+  const char* end = text.data() + last + 1;
+  if (*begin == '+') ++begin;
+  double value = 0;
+  const auto [ptr, ec] = std::from_chars(begin, end, value);
+  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  const double whole = std::nearbyint(value);
+  if (whole < 1 || whole > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+  return static_cast<std::int32_t>(whole);
+}
+
+MainWindow::MainWindow(GameHost& host)
+    : host_(host), game_(host.game()), twips_(Twips::For(nullptr)) {
+  setObjectName("myboxes");
+  setWindowTitle("Pellumo!");
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  BuildControls();
+  BuildMenus();
+  Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildControls() {
+  central_ = new QWidget(this);
+  central_->setObjectName("client");
+  central_->setFont(QFont(kDialogFace, 8));
+  setCentralWidget(central_);
+  central_->installEventFilter(this);
+  const Twips& t = twips_;
+  const QFont scoreFont(kScoreFace, 9, QFont::Bold);
+
+  // The debug strip first: it lies beyond the designed width.
+  updatecount = ReadOut(central_, "updatecount", "Text2");
+  updatecount->setGeometry(t.ToPixels(6156, 72, 660, 288));
+  Text2 = ReadOut(central_, "Text2", "Text2");
+  Text2->setGeometry(t.ToPixels(6912, 72, 660, 288));
+  Picture2 = new QFrame(central_);
+  Picture2->setObjectName("Picture2");
+  Picture2->setGeometry(t.ToPixels(6192, 2700, 2235, 1815));
+  QFont cellFont(kDialogFace, 7);
+  for (int i = 1; i <= 64; ++i) {
+    mystat[i] = ReadOut(Picture2, "mystat", "Text2");
+    mystat[i]->setFont(cellFont);
+    mystat[i]->setTextMargins(0, 0, 0, 0);
+  }
+  Combo1 = new QComboBox(central_);
+  Combo1->setObjectName("Combo1");
+  Combo1->setGeometry(t.ToPixels(6912, 4752, 1275, 288));
+  Command2 = new QPushButton("Print Moves", central_);
+  Command2->setObjectName("Command2");
+  Command2->setGeometry(t.ToPixels(6912, 5148, 1275, 375));
+
+  for (int i = 0; i < 2; ++i) {
+    PlyrFrame[i] = new QFrame(central_);
+    PlyrFrame[i]->setObjectName(QString("PlyrFrame%1").arg(i));
+    PlyrFrame[i]->setFrameShape(QFrame::NoFrame);
+  }
+  Label1 = new QLabel(PlyrFrame[0]);
+  Label1->setGeometry(t.ToPixels(72, 144, 504, 240));
+  plyr1score = new QLabel(PlyrFrame[0]);
+  plyr1score->setGeometry(t.ToPixels(576, 144, 480, 264));
+  Label2 = new QLabel(PlyrFrame[1]);
+  Label2->setGeometry(t.ToPixels(36, 144, 972, 276));
+  plyr2score = new QLabel(PlyrFrame[1]);
+  plyr2score->setGeometry(t.ToPixels(1080, 144, 480, 264));
+  for (QLabel* l : {Label1, plyr1score, Label2, plyr2score}) l->setFont(scoreFont);
+  SetTextColour(Label1, RGB(255, 0, 0));
+  SetTextColour(plyr1score, RGB(255, 0, 0));
+  SetBackColour(plyr1score, RGB(255, 192, 192));
+  SetTextColour(Label2, RGB(0, 0, 255));
+  SetTextColour(plyr2score, RGB(0, 0, 255));
+  SetBackColour(plyr2score, RGB(192, 192, 255));
+  Label1->setObjectName("Label1");
+  plyr1score->setObjectName("plyr1score");
+  Label2->setObjectName("Label2");
+  plyr2score->setObjectName("plyr2score");
+
+  Logo = new QLabel("Pellumo!", central_);
+  Logo->setObjectName("Logo");
+  QFont logoFont(kLogoFace, 20);
+  logoFont.setItalic(true);
+  Logo->setFont(logoFont);
+  Logo->setAlignment(Qt::AlignCenter);
+  SetTextColour(Logo, RGB(128, 0, 128));
+
+  myTools = new QFrame(central_);
+  myTools->setObjectName("myTools");
+  Label5 = new QLabel("Current Line", myTools);
+  Label5->setGeometry(t.ToPixels(0, 36, 1308, 300));
+  Text1 = ReadOut(myTools, "Text1", "");
+  Text1->setGeometry(t.ToPixels(1368, 36, 675, 324));
+  Command1 = new QPushButton("Advice", myTools);
+  Command1->setObjectName("Command1");
+  Command1->setGeometry(t.ToPixels(2745, 45, 975, 384));
+  Command1->setToolTip("Each time you ask for advice, it will cost you 1 point");
+  Label3 = new QLabel("Your Best Move is:", myTools);
+  Label3->setGeometry(t.ToPixels(3744, 36, 1440, 312));
+  Label4 = new QLabel(myTools);
+  Label4->setObjectName("Label4");
+  Label4->setGeometry(t.ToPixels(5220, 36, 864, 300));
+  Label4->setForegroundRole(QPalette::Highlight);  // the selection colour
+  Label4->setFont(QFont(kDialogFace, 8, QFont::Bold));
+
+  picture1 = new BoardWidget(game_, central_);
+
+  Timer1.setInterval(100);
+  connect(&Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+  connect(picture1, &BoardWidget::lineClicked, this, &MainWindow::OnLineClicked);
+  connect(picture1, &BoardWidget::feedbackChanged, this, &MainWindow::Refresh);
+  connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+  connect(Combo1, &QComboBox::activated, this, &MainWindow::Combo1_Click);
+}
+
+void MainWindow::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setNativeMenuBar(false);
+
+  QMenu* file = bar->addMenu("File");
+  mnunew = file->addAction("New Game");
+  mnunew->setShortcut(QKeySequence("Ctrl+N"));
+  file->addSeparator();
+  mnuexit = file->addAction("Exit");
+
+  QMenu* options = bar->addMenu("Options");
+  mnuDifficulty = options->addMenu("Difficulty");
+  const char* const levels[3] = {"Novice", "Intermediate", "Expert"};
+  for (int i = 0; i < 3; ++i) {
+    mnuDiff[i] = mnuDifficulty->addAction(levels[i]);
+    mnuDiff[i]->setCheckable(true);
+    mnuDiff[i]->setChecked(i == 2);
+    connect(mnuDiff[i], &QAction::triggered, this, [this, i] { mnuDiff_Click(i); });
+  }
+  mnuSaveSize = options->addAction("Save Size");
+  mnuReplay = options->addAction("Replay Last Move");
+  mnuReplay->setEnabled(false);
+  options->addSeparator();
+  mnuHighScores = options->addAction("HighScores");
+
+  mnuDebug = bar->addMenu("Debug");
+  DebugMe = mnuDebug->addAction("View Debug");
+  DebugMe->setCheckable(true);
+  DebugMe->setChecked(true);
+  mnuDebug->menuAction()->setVisible(false);
+
+  QMenu* help = bar->addMenu("Help");
+  mnuAbout = help->addAction("About");
+  mnuHowTo = help->addAction("How to Play");
+
+  connect(mnunew, &QAction::triggered, this, &MainWindow::mnunew_Click);
+  connect(mnuexit, &QAction::triggered, this, &MainWindow::mnuexit_Click);
+  connect(mnuSaveSize, &QAction::triggered, this, &MainWindow::mnuSaveSize_Click);
+  connect(mnuReplay, &QAction::triggered, this, &MainWindow::mnuReplay_Click);
+  connect(mnuHighScores, &QAction::triggered, this, &MainWindow::mnuHighScores_Click);
+  // The mark of "View Debug" follows the view, not Qt's own toggling.
+  connect(DebugMe, &QAction::triggered, this, [this] { DebugMe_Click(); });
+  GameHost* host = &host_;
+  connect(mnuAbout, &QAction::triggered, this, [host] { host->mnuAbout_Click(); });
+  connect(mnuHowTo, &QAction::triggered, this, [host] { host->mnuHowTo_Click(); });
+}
+
+void MainWindow::Form_Load() {
+  ProfileMan& profile = game_.profile();
+  profile.ProfileLocate();
+
+  // The stored outer size; what is absent or no number gives the designed
+  // size in that direction. The borders are known only once the window is
+  // shown, so the size is applied again then.
+  storedWidth_ = StoredTwips(profile.ProfileReadString("Sizes", "Width"));
+  storedHeight_ = StoredTwips(profile.ProfileReadString("Sizes", "Height"));
+  ApplyStoredSize();
+
+  // The level, the board, the labels, the history and the first turn.
+  game_.Load();
+
+  // The debug grid: eight by eight cells filling Picture2.
+  const double innerW = twips_.ToTwips(Picture2->contentsRect().width());
+  const double innerH = twips_.ToTwips(Picture2->contentsRect().height());
+  for (int i = 1; i <= 64; ++i) {
+    const int col = (i - 1) % 8;
+    const int row = (i - 1) / 8;
+    QLineEdit* cell = mystat[i];
+    cell->setFrame(false);
+    SetBackColour(cell, kOpenBox);
+    QPalette pal = cell->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    cell->setPalette(pal);
+    cell->setGeometry(twips_.ToPixels(innerW * col / 8, innerH * row / 8, innerW / 8, innerH / 8));
+    cell->setVisible(true);
+  }
+
+  Combo1->clear();
+  for (std::string_view entry : kCombo1Entries) {
+    Combo1->addItem(QString::fromUtf8(entry.data(), static_cast<int>(entry.size())));
+  }
+  Combo1->setCurrentIndex(-1);
+  Combo1->setPlaceholderText("Combo1");
+
+  SetupBoard();
+  Refresh();
+}
+
+void MainWindow::ApplyStoredSize() {
+  const QSize extra = FrameExtra();
+  const int widthPx = storedWidth_ ? twips_.ToPixels(*storedWidth_) - extra.width()
+                                   : twips_.ToPixels(kDesignedClientWidth);
+  const int heightPx = storedHeight_ ? twips_.ToPixels(*storedHeight_) - extra.height()
+                                     : twips_.ToPixels(kDesignedClientHeight) +
+                                           menuBar()->sizeHint().height();
+  resize(std::max(widthPx, 1), std::max(heightPx, 1));
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!sizeSettled_) {
+    sizeSettled_ = true;
+    if (storedWidth_ || storedHeight_) ApplyStoredSize();
+  }
+}
+
+void MainWindow::SetupBoard() {
+  // Game::Load has put every box and line back in its starting colour; the
+  // first layout is that of the designed board area.
+  ApplyLayout();
+}
+
+QSize MainWindow::FrameExtra() const {
+  if (!isWindow() || !testAttribute(Qt::WA_WState_Created)) return QSize(0, 0);
+  const QSize frame = frameGeometry().size();
+  return QSize(std::max(0, frame.width() - width()), std::max(0, frame.height() - height()));
+}
+
+QSizeF MainWindow::OuterTwips() const {
+  const QSize frame = frameGeometry().size();
+  return QSizeF(twips_.ToTwips(frame.width()), twips_.ToTwips(frame.height()));
+}
+
+void MainWindow::SetOuterTwips(float width, float height) {
+  const QSize extra = FrameExtra();
+  resize(std::max(1, twips_.ToPixels(width) - extra.width()),
+         std::max(1, twips_.ToPixels(height) - extra.height()));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == central_ && event->type() == QEvent::Resize) Form_Resize();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::Form_Resize() {
+  const float innerW = static_cast<float>(twips_.ToTwips(central_->width()));
+  const float innerH = static_cast<float>(twips_.ToTwips(central_->height()));
+  const float outerW = static_cast<float>(twips_.ToTwips(frameGeometry().width()));
+  // Room beyond the designed width belongs to the debug strip: the game's
+  // part is then laid out as in a borderless window of the designed width,
+  // so neither the board nor the computer's panel slides under the strip,
+  // and the strip never covers them.
+  if (innerW > kDesignedClientWidth) {
+    layout_ = ResizeWindow(layout_, kDesignedClientWidth, innerH, kDesignedClientWidth);
+  } else {
+    layout_ = ResizeWindow(layout_, innerW, innerH, outerW);
+  }
+  ApplyLayout();
+}
+
+void MainWindow::ApplyLayout() {
+  picture1->hide();
+  picture1->setGeometry(twips_.ToPixels(layout_.picture1));
+  PlyrFrame[0]->setGeometry(twips_.ToPixels(layout_.PlyrFrame[0]));
+  PlyrFrame[1]->setGeometry(twips_.ToPixels(layout_.PlyrFrame[1]));
+  Logo->setGeometry(twips_.ToPixels(layout_.Logo));
+  myTools->setGeometry(twips_.ToPixels(layout_.myTools));
+  // The board area has no border: its inner size is its outer size.
+  const Rect& area = layout_.picture1;
+  picture1->SetLayout(LayoutBoard(area.Height, area.Width, area.Height), twips_);
+  picture1->show();
+}
+
+void MainWindow::Refresh() {
+  SetTextIfChanged(Label1, game_.Label1);
+  SetTextIfChanged(Label2, game_.Label2);
+  SetUnderline(Label1, game_.Label1Underline);
+  SetUnderline(Label2, game_.Label2Underline);
+  SetTextIfChanged(plyr1score, game_.plyr1score);
+  SetTextIfChanged(plyr2score, game_.plyr2score);
+  SetTextIfChanged(Text1, game_.Text1);
+  SetTextIfChanged(Label4, game_.Label4);
+  SetTextIfChanged(updatecount, game_.updatecount);
+  SetTextIfChanged(Text2, game_.Text2);
+  for (int i = 1; i <= 64; ++i) SetTextIfChanged(mystat[i], game_.mystat[i]);
+  for (int i = 0; i < 3; ++i) mnuDiff[i]->setChecked(game_.mnuDiffChecked[i]);
+  mnuReplay->setEnabled(game_.mnuReplayEnabled);
+  picture1->update();
+}
+
+void MainWindow::OnLineClicked(const QString& Compass, int Index) {
+  // The board takes no clicks while the computer moves; a click that slips
+  // through (from a queue of events) must not claim a line in its name.
+  if (host_.Busy() || game_.CurrentPlayer != 1) return;
+  GameHost::BusyScope busy(host_);
+  if (Compass == "horz") {
+    game_.hline_Click(static_cast<std::int16_t>(Index));
+  } else {
+    game_.vline_Click(static_cast<std::int16_t>(Index));
+  }
+}
+
+void MainWindow::FlashLine(const std::string& Compass, std::int16_t theline) {
+  GameHost::BusyScope busy(host_);
+  setCursor(Qt::WaitCursor);
+  picture1->setEnabled(false);
+  FlashColor = kSystemDesktop;
+  LineControl* line = game_.lines.Line(Compass, theline);
+
+  const int duration = host_.flashMilliseconds;
+  QElapsedTimer clock;  // monotonic: the flash lasts its time at midnight too
+  clock.start();
+  Timer1.setInterval(100);
+  // Wakes the wait below when the time is up, between two ticks; restarted
+  // if it fires a little early.
+  QTimer end;
+  end.setSingleShot(true);
+  end.setTimerType(Qt::PreciseTimer);
+  Colour shown = FlashColor + 1;
+  while (clock.elapsed() < duration) {
+    if (!end.isActive()) end.start(static_cast<int>(duration - clock.elapsed()));
+    if (!Timer1.isActive()) Timer1.start();
+    if (line != nullptr && shown != FlashColor) {
+      line->BackColor = shown = FlashColor;
+      picture1->update();
+    }
+    // Sleeps until the next tick, repaint or other event instead of spinning.
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  Timer1.stop();
+  picture1->setEnabled(true);
+  unsetCursor();
+}
+
+void MainWindow::Timer1_Timer() {
+  FlashColor = FlashColor == QBColor(9) ? QBColor(11) : QBColor(9);
+}
+
+void MainWindow::mnunew_Click() {
+  GameHost* host = &host_;
+  host_.WhenIdle([host] { host->game().mnunew_Click(); });
+}
+
+void MainWindow::mnuexit_Click() {
+  GameHost* host = &host_;
+  host_.WhenIdle([host] { host->game().mnuexit_Click(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (closingForQuit_) {
+    event->accept();
+    return;
+  }
+  // Closing the window ends the program, but not under a running turn.
+  event->ignore();
+  GameHost* host = &host_;
+  host_.WhenIdle([host] { host->Quit(); });
+}
+
+void MainWindow::mnuDiff_Click(int Index) {
+  game_.mnuDiff_Click(static_cast<std::int16_t>(Index));
+  Refresh();
+}
+
+void MainWindow::mnuSaveSize_Click() {
+  const QSizeF outer = OuterTwips();
+  ProfileMan& profile = game_.profile();
+  profile.ProfileWriteString("Sizes", "Width", TwipsText(static_cast<float>(outer.width())));
+  profile.ProfileWriteString("Sizes", "Height", TwipsText(static_cast<float>(outer.height())));
+}
+
+void MainWindow::mnuReplay_Click() {
+  GameHost* host = &host_;
+  host_.WhenIdle([host] {
+    GameHost::BusyScope busy(*host);
+    host->game().mnuReplay_Click();
+  });
+}
+
+void MainWindow::mnuHighScores_Click() { pellumo::mnuHighScores_Click(game_, this); }
+
+void MainWindow::DebugMe_Click() {
+  // The mark follows the view, whatever Qt's own toggling of the item did.
+  debugViewMarked_ = !debugViewMarked_;
+  DebugMe->setChecked(debugViewMarked_);
+  const float outerWidth = debugViewMarked_ ? kDebugOuterWidth : kNormalOuterWidth;
+  resize(std::max(1, twips_.ToPixels(outerWidth) - FrameExtra().width()), height());
+  mnuDebug->menuAction()->setVisible(debugViewMarked_);
+}
+
+void MainWindow::Command1_Click() {
+  GameHost* host = &host_;
+  host_.WhenIdle([host] {
+    GameHost::BusyScope busy(*host);
+    pellumo::Command1_Click(host->game());
+  });
+}
+
+void MainWindow::Command2_Click() { WriteMoveLog(MoveLogPath(), game_.GameMoves); }
+
+void MainWindow::Combo1_Click() {
+  GameHost* host = &host_;
+  const int index = Combo1->currentIndex();
+  host_.WhenIdle([host, index] {
+    Game& game = host->game();
+    for (int i = 1; i <= 64; ++i) game.AllBoxes[i].UpdateMyStatus(game.lines);
+    for (int i = 1; i <= 64; ++i) {
+      const auto value = BoxProperty(game.AllBoxes[i], index);
+      if (!value) return;
+      game.mystat[i] = std::to_string(*value);
+    }
+    host->Changed();
+  });
+}
+
+}  // namespace pellumo

@@ -1,0 +1,144 @@
+#pragma once
+// The main window `myboxes`: the board, the two score panels and the logo,
+// the tool strip, the debug strip beyond the designed width, and the menu
+// bar. It shows the Game's read-outs and forwards the player's actions to
+// the engine; the game itself lives in the core.
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "board/colours.h"
+#include "window/layout.h"
+#include "window/twips.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace pellumo {
+
+class BoardWidget;
+class Game;
+class GameHost;
+
+// The window's client area as designed, in twips.
+inline constexpr float kDesignedClientWidth = 6264;
+inline constexpr float kDesignedClientHeight = 6360;
+// "View Debug" switches the outer width between these.
+inline constexpr float kDebugOuterWidth = 8789;
+inline constexpr float kNormalOuterWidth = 6288;
+
+// A size in twips as "Save Size" stores it: the shortest decimal form with at
+// most 7 significant digits, no fraction when whole.
+std::string TwipsText(float twips);
+// A stored size: the text must be a number as a whole (blanks around it
+// allowed), rounded half to even; nothing when it is not, or not positive.
+std::optional<std::int32_t> StoredTwips(const std::string& text);
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Runs the load step: the stored size and level, the engine's start of a
+  // game, the debug grid, the selector and the first layout of the board.
+  explicit MainWindow(GameHost& host);
+  ~MainWindow() override;
+
+  // Shows the Game's read-outs: scores, labels, counters, menu marks, board.
+  void Refresh();
+
+  // The flash of a computer's line (the engine paints it palette 9 after).
+  void FlashLine(const std::string& Compass, std::int16_t theline);
+  void Timer1_Timer();
+
+  // Outer size in twips (borders, caption and menu bar included).
+  QSizeF OuterTwips() const;
+  void SetOuterTwips(float width, float height);
+
+  // --- Handlers ----------------------------------------------------------------
+  void mnunew_Click();
+  void mnuexit_Click();
+  void mnuDiff_Click(int Index);
+  void mnuSaveSize_Click();
+  void mnuReplay_Click();
+  void mnuHighScores_Click();
+  void DebugMe_Click();
+  void Command1_Click();
+  void Command2_Click();
+  void Combo1_Click();
+  void Form_Resize();
+
+  // --- Controls, under their designed names --------------------------------
+  BoardWidget* picture1 = nullptr;
+  std::array<QFrame*, 2> PlyrFrame{};
+  QLabel* Label1 = nullptr;
+  QLabel* plyr1score = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* plyr2score = nullptr;
+  QLabel* Logo = nullptr;
+  QFrame* myTools = nullptr;
+  QLabel* Label5 = nullptr;
+  QLineEdit* Text1 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QTimer Timer1;
+  QLineEdit* updatecount = nullptr;
+  QLineEdit* Text2 = nullptr;
+  QFrame* Picture2 = nullptr;
+  std::array<QLineEdit*, 65> mystat{};  // 1..64
+  QComboBox* Combo1 = nullptr;
+  QPushButton* Command2 = nullptr;
+
+  QAction* mnunew = nullptr;
+  QAction* mnuexit = nullptr;
+  QMenu* mnuDifficulty = nullptr;
+  std::array<QAction*, 3> mnuDiff{};
+  QAction* mnuSaveSize = nullptr;
+  QAction* mnuReplay = nullptr;
+  QAction* mnuHighScores = nullptr;
+  QMenu* mnuDebug = nullptr;
+  QAction* DebugMe = nullptr;
+  QAction* mnuAbout = nullptr;
+  QAction* mnuHowTo = nullptr;
+
+  Colour FlashColor = kSystemDesktop;
+  const WindowLayout& Layout() const { return layout_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void Form_Load();
+  void SetupBoard();
+  void ApplyStoredSize();
+  void ApplyLayout();
+  QSize FrameExtra() const;
+  void OnLineClicked(const QString& Compass, int Index);
+
+  GameHost& host_;
+  Game& game_;
+  Twips twips_;
+  QWidget* central_ = nullptr;
+  WindowLayout layout_ = kDesignedWindow;
+  bool closingForQuit_ = false;
+  bool debugViewMarked_ = true;
+  std::optional<std::int32_t> storedWidth_;
+  std::optional<std::int32_t> storedHeight_;
+  bool sizeSettled_ = false;
+
+  friend class GameHost;
+};
+
+}  // namespace pellumo

@@ -1,0 +1,34 @@
+#pragma once
+// Positions and sizes of the windows are designed in twips (1/1440 inch).
+// Qt places widgets in device-independent pixels; the screen's logical DPI
+// relates the two, and Qt's high-DPI scaling then maps those pixels to the
+// device, so the board stays sharp on any screen.
+#include <QRect>
+#include <QSize>
+
+#include "window/layout.h"
+
+class QWidget;
+
+namespace pellumo {
+
+class Twips {
+ public:
+  // The logical DPI of the screen the widget is on (the primary screen when
+  // it has none yet).
+  static Twips For(const QWidget* widget);
+  explicit Twips(double logicalDpi) : perPixel_(1440.0 / logicalDpi) {}
+
+  double PerPixel() const { return perPixel_; }
+  int ToPixels(double twips) const;
+  double ToTwips(int pixels) const { return pixels * perPixel_; }
+  // Edges are rounded, not sizes, so that neighbouring controls meet exactly.
+  QRect ToPixels(const Rect& r) const;
+  QRect ToPixels(double left, double top, double width, double height) const;
+  QSize SizeToPixels(double width, double height) const;
+
+ private:
+  double perPixel_;
+};
+
+}  // namespace pellumo
