@@ -60,6 +60,12 @@ void Command1_Click(Game& game) {
     game.ShowScores();
   }
   game.Candidates.resize(1);
+  // A claim that closes a box keeps the human to move without refreshing
+  // the stored counts; a search that started from them would charge the
+  // first line it tries for boxes already closed and miss boxes just given
+  // three sides, and a second press (after the search has rebuilt the boxes)
+  // could advise another line on the same board. Start from the lines.
+  RestoreBoxes(game);
   const LineChoice m = BestMove(game);
   if (m.Compass == "horz") {
     game.Label4 = "H - " + std::to_string(m.LineNum);

@@ -6,9 +6,10 @@
 // same choices and leaves the boxes exactly as drawing, counting and then
 // rebuilding all 64 boxes from the lines after every line would, but it
 // rebuilds only the boxes a simulation touched. That is the same thing once
-// the first rebuild has brought every box in line with the lines: before the
-// search the boxes may still hold counts from before the last claim, and the
-// first line is judged on those, as it always has been.
+// the first rebuild has brought every box in line with the lines. Until
+// then a box may still hold its count from before the last claim (a claim
+// that closes a box refreshes nothing), and the first line is judged on
+// that, exactly as the full rebuild after every line would judge it.
 #include <array>
 
 #include "computer/computer.h"
