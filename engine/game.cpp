@@ -3,7 +3,6 @@
 // run again inside its own claim when that claim closes a box.
 #include "engine/game.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "computer/computer.h"
@@ -36,17 +35,6 @@ int LineOwner(const LineControl& line) {
   return 0;
 }
 
-long LeadingNumber(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (value < 1000000000L) value = value * 10 + (text[i] - '0');  // saturates
-  }
-  return negative ? -value : value;
-}
 
 Game::Game(ProfileMan& profile, GameUi& ui, RandomSource& random)
     : ComputerTurnHook(ComputerTurn), profile_(profile), ui_(ui), random_(random) {}

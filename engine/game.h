@@ -12,6 +12,7 @@
 #include "board/boxcoll.h"
 #include "board/linestore.h"
 #include "board/moves.h"
+#include "engine/storednumbers.h"
 
 namespace pellumo {
 
@@ -144,15 +145,5 @@ class Game {
 
 // Owner of a line as the window shows it: 0 free, 1 human, 2 computer.
 int LineOwner(const LineControl& line);
-
-// The leading whole number of a text as the game reads stored numbers: an
-// optional sign and digits after leading blanks; 0 when there are none.
-long LeadingNumber(std::string_view text);
-// The leading decimal value of a text (sign, digits, a fraction and an
-// exponent), as stored scores and thresholds are read; 0 when there is none.
-double LeadingValue(std::string_view text);
-// A stored number as a whole number: its leading value rounded half to even,
-// saturated to the 16-bit range of the game's numbers.
-std::int16_t WholeNumber(std::string_view text);
 
 }  // namespace pellumo
