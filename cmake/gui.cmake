@@ -42,10 +42,8 @@ if(PELLUMO_TESTS)
   find_package(GTest REQUIRED)
   include(GoogleTest)
   add_executable(gui_tests
-    tests/gui/guitest_main.cpp
     tests/gui/guirig.cpp
     tests/gui/mainwindow_test.cpp
-    tests/gui/startup_test.cpp
     tests/gui/highscorewindow_test.cpp
     tests/support/fakeui.cpp
   )

@@ -3,15 +3,15 @@
 // straight in the line store (as a game would have left them), the boxes are
 // refreshed from it, and boxes that already have four sides are shown filled,
 // so that only the position under test is open.
-#include <cstdint>
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <set>
 #include <string>
 #include <utility>
-#include <vector>
 
-#include "computer/random.h"
-#include "engine/game.h"
+#include "computer/computer.h"
+#include "support/fakeui.h"
 
 namespace pellumo::testing {
 
@@ -20,20 +20,11 @@ using LineRef = std::pair<std::string, int>;  // ("horz" | "vert", 1..72)
 inline LineRef H(int n) { return {"horz", n}; }
 inline LineRef V(int n) { return {"vert", n}; }
 
-// Marks one line taken in the owner's colour, without touching the boxes.
-inline void TakeLine(Game& game, const LineRef& line, int owner = 1) {
+// Marks one line taken in the human's colour, without touching the boxes.
+inline void TakeLine(Game& game, const LineRef& line) {
   LineControl* control = game.lines.Line(line.first, line.second);
   control->Enabled = false;
-  control->BackColor = control->ForeColor = owner == 1 ? kHumanLine : kComputerLine;
-}
-
-inline bool IsTaken(const Game& game, const LineRef& line) {
-  return !game.lines.Line(line.first, line.second)->Enabled;
-}
-
-// The four lines of box b.
-inline std::vector<LineRef> LinesOf(int b) {
-  return {H(b), H(b + 8), V(b + (b - 1) / 8), V(b + (b - 1) / 8 + 1)};
+  control->BackColor = control->ForeColor = kHumanLine;
 }
 
 // Fresh flags and Status from the lines, and every four-sided box shown as
@@ -41,23 +32,19 @@ inline std::vector<LineRef> LinesOf(int b) {
 inline void Settle(Game& game) {
   game.RefreshBoxes();
   for (int b = 1; b <= kBoxes; ++b) {
-    if (game.AllBoxes[b].Status == 4) {
-      BoxFill& fill = game.gridbx1[static_cast<std::size_t>(b)];
-      fill.Enabled = false;
-      fill.BackColor = kHumanBox;
-    }
+    if (game.AllBoxes[b].Status != 4) continue;
+    BoxFill& fill = game.gridbx1[static_cast<std::size_t>(b)];
+    fill.Enabled = false;
+    fill.BackColor = kHumanBox;
   }
 }
 
-// Takes the given lines (as the human's) and settles the boxes.
 inline void Position(Game& game, std::initializer_list<LineRef> taken) {
   for (const LineRef& line : taken) TakeLine(game, line);
   Settle(game);
 }
 
-// Takes every line except the given ones and settles the boxes.
-inline void AllTakenExcept(Game& game, std::initializer_list<LineRef> free) {
-  const std::set<LineRef> keep(free);
+inline void AllTakenExcept(Game& game, const std::set<LineRef>& keep) {
   for (int n = 1; n <= kLinesPerOrientation; ++n) {
     for (const LineRef& line : {H(n), V(n)}) {
       if (keep.count(line) == 0) TakeLine(game, line);
@@ -66,28 +53,34 @@ inline void AllTakenExcept(Game& game, std::initializer_list<LineRef> free) {
   Settle(game);
 }
 
-inline std::vector<LineRef> FreeLines(const Game& game) {
-  std::vector<LineRef> free;
-  for (int n = 1; n <= kLinesPerOrientation; ++n) {
-    if (!IsTaken(game, H(n))) free.push_back(H(n));
-    if (!IsTaken(game, V(n))) free.push_back(V(n));
+// The top row with every north and south side and the west edge drawn: box
+// 1 has three sides and opens into a chain of seven open at the east edge.
+inline void TopRowChain(Game& game) {
+  for (int b = 1; b <= 8; ++b) {
+    TakeLine(game, H(b));
+    TakeLine(game, H(b + 8));
   }
-  return free;
+  Position(game, {V(1)});
 }
 
-// The last move recorded in the history, as a line.
 inline LineRef LastMove(const Game& game) {
-  const Moves last = game.GameMoves.Item(game.GameMoves.Count());
+  if (game.GameMoves.Count() == 0) return {"no move", 0};
+  const Moves& last = game.GameMoves.Item(game.GameMoves.Count());
   return {last.Compass, last.LineNum};
 }
 
 // Queues safe-random attempts that all fail by drawing box 1 (which the test
 // has given two or more sides): two numbers per attempt.
 inline void QueueFailingAttempts(ScriptedRandom& random, int attempts) {
-  for (int i = 0; i < attempts; ++i) {
-    random.Queue(0.0f);
-    random.Queue(0.0f);
-  }
+  for (int i = 0; i < 2 * attempts; ++i) random.Queue(0.0f);
 }
+
+struct ComputerTest : ::testing::Test {
+  Rig rig{true};
+  Game& game = rig.game;
+  void Queue(std::initializer_list<float> numbers) {
+    for (float r : numbers) rig.random.Queue(r);
+  }
+};
 
 }  // namespace pellumo::testing

@@ -1,51 +1,42 @@
+// The GUI tests drive the real widgets; they need one QApplication for the
+// whole run, and no display: the offscreen platform unless one is chosen.
 #include "gui/guirig.h"
 
-#include <QCoreApplication>
-#include <QTest>
 #include <gtest/gtest.h>
+
+#include "window/fonts.h"
 
 namespace pellumo::testing {
 
-GuiRig::GuiRig(const std::string& settings, bool show) {
+GuiRig::GuiRig(const std::string& settings, bool startUp) {
+  qputenv("HOME", QByteArray::fromStdString(folder.path()));
   if (!settings.empty()) WriteFile(folder.file("pellumo.ini"), settings);
-  auto scripted = std::make_unique<ScriptedRandom>(4242);
-  random = scripted.get();
-  host = std::make_unique<GameHost>(QString::fromStdString(folder.path()), std::move(scripted));
+  host = std::make_unique<GameHost>(QString::fromStdString(folder.path()),
+                                    std::make_unique<ScriptedRandom>(4242));
   host->flashMilliseconds = 30;
   host->answerHook = [this](const std::string& text, const std::string&, bool yesNo) {
-    (yesNo ? questions : messages).push_back(text);
-    return yesNo ? answerYes : true;
+    if (yesNo) questions.push_back(text);
+    return !yesNo || answerYes;
   };
   host->quitHook = [this] { ++quits; };
-  host->LoadMainWindow();
-  if (show) {
-    host->ShowMainWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window()));
-  }
+  startUp ? host->Start() : host->ShowMainWindow();
+  if (!startUp) { EXPECT_TRUE(QTest::qWaitForWindowExposed(&window())); }
 }
 
 GuiRig::~GuiRig() {
   host.reset();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!qobject_cast<MainWindow*>(w)) w->close();
+  }
   Settle();
 }
 
-QPoint GuiRig::LineCentre(const std::string& Compass, int n) const {
-  return window().picture1->LineRect(Compass, n).center();
-}
-
-QPoint GuiRig::BoxCentre(int n) const { return window().picture1->BoxRect(n).center(); }
-
-void GuiRig::ClickLine(const std::string& Compass, int n) const {
-  QTest::mouseClick(window().picture1, Qt::LeftButton, Qt::NoModifier, LineCentre(Compass, n));
-}
-
-void GuiRig::MoveTo(QPoint pos) const { QTest::mouseMove(window().picture1, pos); }
-
-void GuiRig::Settle() {
-  for (int i = 0; i < 3; ++i) {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-}
-
 }  // namespace pellumo::testing
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  pellumo::InstallFontSubstitutes();
+  return RUN_ALL_TESTS();
+}

@@ -2,12 +2,15 @@
 // A game as the program runs it, in a temporary program folder of its own,
 // with scripted random numbers, a short flash, and message boxes answered by
 // the test.
-#include <QPoint>
-#include <memory>
-#include <string>
-#include <vector>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
 
-#include "computer/random.h"
 #include "support/fakeui.h"
 #include "window/boardwidget.h"
 #include "window/gamehost.h"
@@ -17,29 +20,43 @@ namespace pellumo::testing {
 
 struct GuiRig {
   TempFolder folder;
-  ScriptedRandom* random = nullptr;  // owned by the host
   std::unique_ptr<GameHost> host;
   std::vector<std::string> questions;  // Yes/No texts asked
-  std::vector<std::string> messages;   // OK texts shown
   bool answerYes = false;
   int quits = 0;
 
-  // Writes these settings before the window loads (empty: none).
-  explicit GuiRig(const std::string& settings = "", bool show = true);
+  // Writes these settings, then loads and shows the main window; with
+  // startUp, the program's start runs instead (About window, then hand-over).
+  // The rig's folder is the home folder too, where "Print Moves" writes.
+  explicit GuiRig(const std::string& settings = "", bool startUp = false);
+  // Also closes what the game left open (a high-score window).
   ~GuiRig();
 
   MainWindow& window() const { return *host->Window(); }
   Game& game() const { return host->game(); }
   std::string Settings() const { return ReadFile(folder.file("pellumo.ini")); }
-
-  // The middle of a line or box as painted, in board pixels.
-  QPoint LineCentre(const std::string& Compass, int n) const;
-  QPoint BoxCentre(int n) const;
-  // Clicks a line with the pointer (press and release on it).
-  void ClickLine(const std::string& Compass, int n) const;
-  void MoveTo(QPoint pos) const;
+  QPoint LineCentre(const std::string& Compass, int n) const {
+    return window().picture1->LineRect(Compass, n).center();
+  }
+  // A click is a press and a release on the line.
+  void ClickLine(const std::string& Compass, int n) const {
+    QTest::mouseClick(window().picture1, Qt::LeftButton, Qt::NoModifier, LineCentre(Compass, n));
+  }
+  void MoveTo(QPoint pos) const { QTest::mouseMove(window().picture1, pos); }
+  // The next flash lasts 300 ms, and check() runs afterMs into it.
+  void DuringFlash(int afterMs, std::function<void()> check) const {
+    host->flashMilliseconds = 300;
+    QTimer::singleShot(afterMs, host.get(), std::move(check));
+  }
+  // Chooses entry `index` of the debug selector, as a click in its list does.
+  void ShowBoxProperty(int index) const {
+    window().Combo1->setCurrentIndex(index);
+    emit window().Combo1->activated(index);
+  }
   // Lets the posted work run (queued actions, deferred deletes).
-  static void Settle();
+  static void Settle() {
+    for (int i = 0; i < 3; ++i) QTest::qWait(0);
+  }
 };
 
 }  // namespace pellumo::testing

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace pellumo {
@@ -11,112 +12,69 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(IniLookup, SectionsAndKeysAreTrimmedAndMatchedWithoutCase) {
-  const std::string text = "  [ Sizes ]  \nWidth = 9600\n\tHEIGHT\t=\t7200\t\n";
-  EXPECT_EQ(IniLookup(text, "sizes", "WIDTH"), "9600");
-  EXPECT_EQ(IniLookup(text, "SIZES", "height"), "7200");
-  EXPECT_EQ(IniLookup(text, "Sizes", "Depth"), std::nullopt);
-  EXPECT_EQ(IniLookup(text, "Size", "Width"), std::nullopt);
+TEST(IniLookup, FindsTheFirstMatchingKeyOfTheFirstMatchingSection) {
+  const std::string sizes = "  [ Sizes ]  \nWidth = 9600\n\tHEIGHT\t=\t7200\t\n";
+  const std::string twice = "[S]\nk=1\nk=2\n[s]\nk=3\nother=4\n";
+  const std::string junk = "\x00[S]\n[S\x00]\nk=1\n[S]\nk=\x00"s + "2\n";
+  const struct { std::string text, section, key; std::optional<std::string> value; } cases[] = {
+      {sizes, "sizes", "WIDTH", "9600"},  // names trimmed, ASCII case ignored
+      {sizes, "SIZES", "height", "7200"},
+      {sizes, "Size", "Width", std::nullopt},
+      {"[\xC3\xA9]\nk=1\n", "\xC3\xA9", "K", "1"},  // "é" matches itself ...
+      {"[\xC3\xA9]\nk=1\n", "\xC3\x89", "k", std::nullopt},  // ... but not "É"
+      {twice, "S", "k", "1"},
+      {twice, "S", "other", std::nullopt},  // only the first section is read
+      {"k=0\n[A]\nx=1\n[B]\nk=2\n", "A", "k", std::nullopt},
+      {"k=0\n[A]\nx=1\n[B]\nk=2\n", "B", "k", "2"},
+      {"[S]\nk\n; k=comment\n  \nk=5\n", "S", "k", "5"},  // lines without "k=" skipped
+      {"[S]\nk= a=b [c] \n", "S", "k", "a=b [c]"},
+      {"\xEF\xBB\xBF[S]\nk=1", "S", "k", "1"},  // byte-order mark, no final line end
+      {"[S]\r\nk=1\r\n", "S", "k", "1"},
+      {"[S]\r\nk=1\r", "S", "k", "1"},
+      {junk, "S", "k", "\x00"s + "2"},  // NUL bytes are just bytes
+      {junk, "S\x00"s, "k", "1"},
+      {"[S   X]\nk  Y  z=a  b c \n", "S\r\n[X]", "k\n[Y]=z", "a  b c"},  // as written below
+      {"[S   X]\nk  Y  z=a  b c \n", "X", "k", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text + " -> [" + c.section + "] " + c.key);
+    EXPECT_EQ(IniLookup(c.text, c.section, c.key), c.value);
+  }
 }
 
-TEST(IniLookup, OnlyAsciiLettersFoldCase) {
-  const std::string text = "[\xC3\xA9]\nk=1\n";  // "é"; "É" is "\xC3\x89"
-  EXPECT_EQ(IniLookup(text, "\xC3\xA9", "K"), "1");
-  EXPECT_EQ(IniLookup(text, "\xC3\x89", "k"), std::nullopt);
+TEST(IniUpdate, ChangesOnlyTheLineItWrites) {
+  const struct { std::string text, section, key, value, after; } cases[] = {
+      // The first match's value only; its spelling, other duplicates, comments stay.
+      {"; top\n[S]\n odd line\n K = 1 ; old\nk=2\n\n[s]\nk=3\n", "s", "k", "9",
+       "; top\n[S]\n odd line\n K =9\nk=2\n\n[s]\nk=3\n"},
+      // A new key follows the section's last filled line.
+      {"[A]\nx=1\n; note\n\n\n[B]\ny=2\n", "A", "z", "3", "[A]\nx=1\n; note\nz=3\n\n\n[B]\ny=2\n"},
+      {"[A]\n\n[B]\n", "A", "z", "3", "[A]\nz=3\n\n[B]\n"},
+      {"", "S", "k", "v", "[S]\nk=v\n"},
+      {"[A]\nx=1", "S", "k", "v", "[A]\nx=1\n[S]\nk=v\n"},
+      {"[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
+      {"[A]\nx=1\r", "A", "y", "2", "[A]\nx=1\r\ny=2\n"},
+      {"[A]\nx=1", "A", "x", "2", "[A]\nx=2"},
+      // The file's line ends; a replaced line keeps its own.
+      {"[A]\r\nx=1\r\n", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
+      {"[A]\r\nx=1\r\n", "B", "y", "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
+      {"[A]\nx=1\r\ny=1\n", "A", "x", "2", "[A]\nx=2\r\ny=1\n"},
+      {"\xEF\xBB\xBF[A]\nx=1\n", "a", "x", "2", "\xEF\xBB\xBF[A]\nx=2\n"},
+      // Line breaks, "[", "]" and "=" cannot start a line, section or key.
+      {"", "S\r\n[X]", "k\n[Y]=z", "a\r\nb\rc\n", "[S   X]\nk  Y  z=a  b c \n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text + " <- [" + c.section + "] " + c.key + "=" + c.value);
+    EXPECT_EQ(IniUpdate(c.text, c.section, c.key, c.value), c.after);
+  }
 }
 
-TEST(IniLookup, FirstOccurrenceWins) {
-  const std::string text = "[S]\nk=1\nk=2\n[s]\nk=3\nother=4\n";
-  EXPECT_EQ(IniLookup(text, "S", "k"), "1");
-  EXPECT_EQ(IniLookup(text, "S", "other"), std::nullopt) << "only the first section is read";
-}
-
-TEST(IniLookup, KeysBelongToTheirSectionOnly) {
-  const std::string text = "k=0\n[A]\nx=1\n[B]\nk=2\n";
-  EXPECT_EQ(IniLookup(text, "A", "k"), std::nullopt);
-  EXPECT_EQ(IniLookup(text, "B", "k"), "2");
-}
-
-TEST(IniLookup, LinesWithoutEqualsAreIgnored) {
-  const std::string text = "[S]\nk\n; k=comment\n  \nk=5\n";
-  EXPECT_EQ(IniLookup(text, "S", "k"), "5");
-}
-
-TEST(IniLookup, ValueMayHoldEqualsAndBrackets) {
-  EXPECT_EQ(IniLookup("[S]\nk= a=b [c] \n", "S", "k"), "a=b [c]");
-}
-
-TEST(IniLookup, ByteOrderMarkAndLineEnds) {
-  EXPECT_EQ(IniLookup("\xEF\xBB\xBF[S]\nk=1", "S", "k"), "1");
-  EXPECT_EQ(IniLookup("[S]\r\nk=1\r\n", "S", "k"), "1");
-  EXPECT_EQ(IniLookup("[S]\r\nk=1\r", "S", "k"), "1");
-}
-
-TEST(IniLookup, JunkWithNulBytesNeverMatches) {
-  const std::string text = "\x00[S]\n[S\x00]\nk=1\n[S]\nk=\x00"s + "2\n";
-  EXPECT_EQ(IniLookup(text, "S", "k"), "\x00"s + "2");
-  EXPECT_EQ(IniLookup(text, "S\x00"s, "k"), "1");
-}
-
-TEST(IniUpdate, ReplacesOnlyTheValueOfTheFirstMatch) {
-  const std::string text = "; top\n[S]\n odd line\n K = 1 ; old\nk=2\n\n[s]\nk=3\n";
-  EXPECT_EQ(IniUpdate(text, "s", "k", "9"),
-            "; top\n[S]\n odd line\n K =9\nk=2\n\n[s]\nk=3\n");
-}
-
-TEST(IniUpdate, NewKeyGoesAfterTheLastFilledLineOfItsSection) {
-  const std::string text = "[A]\nx=1\n; note\n\n\n[B]\ny=2\n";
-  EXPECT_EQ(IniUpdate(text, "A", "z", "3"), "[A]\nx=1\n; note\nz=3\n\n\n[B]\ny=2\n");
-  EXPECT_EQ(IniUpdate("[A]\n\n[B]\n", "A", "z", "3"), "[A]\nz=3\n\n[B]\n");
-}
-
-TEST(IniUpdate, NewSectionGoesAtTheEnd) {
-  EXPECT_EQ(IniUpdate("", "S", "k", "v"), "[S]\nk=v\n");
-  EXPECT_EQ(IniUpdate("[A]\nx=1\n", "S", "k", "v"), "[A]\nx=1\n[S]\nk=v\n");
-  EXPECT_EQ(IniUpdate("[A]\nx=1", "S", "k", "v"), "[A]\nx=1\n[S]\nk=v\n");
-}
-
-TEST(IniUpdate, UnterminatedLastLineGetsALineEndBeforeTheNewKey) {
-  EXPECT_EQ(IniUpdate("[A]\nx=1", "A", "y", "2"), "[A]\nx=1\ny=2\n");
-  EXPECT_EQ(IniUpdate("[A]\nx=1\r", "A", "y", "2"), "[A]\nx=1\r\ny=2\n");
-  EXPECT_EQ(IniUpdate("[A]\nx=1", "A", "x", "2"), "[A]\nx=2");
-}
-
-TEST(IniUpdate, KeepsTheFilesLineEndStyle) {
-  EXPECT_EQ(IniUpdate("[A]\r\nx=1\r\n", "A", "y", "2"), "[A]\r\nx=1\r\ny=2\r\n");
-  EXPECT_EQ(IniUpdate("[A]\r\nx=1\r\n", "B", "y", "2"), "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
-  // A replaced line keeps its own line end, whatever the rest of the file uses.
-  EXPECT_EQ(IniUpdate("[A]\nx=1\r\ny=1\n", "A", "x", "2"), "[A]\nx=2\r\ny=1\n");
-}
-
-TEST(IniUpdate, ByteOrderMarkIsKeptAndDoesNotHideTheFirstSection) {
-  EXPECT_EQ(IniUpdate("\xEF\xBB\xBF[A]\nx=1\n", "a", "x", "2"), "\xEF\xBB\xBF[A]\nx=2\n");
-}
-
-TEST(IniUpdate, LineBreaksAndHeaderCharactersAreMadeHarmless) {
-  const std::string text = IniUpdate("", "S\r\n[X]", "k\n[Y]=z", "a\r\nb\rc\n");
-  EXPECT_EQ(text, "[S   X]\nk  Y  z=a  b c \n");
-  EXPECT_EQ(IniLookup(text, "S\r\n[X]", "k\n[Y]=z"), "a  b c");
-  EXPECT_EQ(IniLookup(text, "X", "k"), std::nullopt);
-}
-
-TEST(IniLeadingInt, ReadsTheLeadingDecimalNumber) {
-  EXPECT_EQ(IniLeadingInt("12abc"), 12);
-  EXPECT_EQ(IniLeadingInt("abc"), 0);
-  EXPECT_EQ(IniLeadingInt("  -7"), -7);
-  EXPECT_EQ(IniLeadingInt("\t+8 9"), 8);
-  EXPECT_EQ(IniLeadingInt("- 7"), 0);
-  EXPECT_EQ(IniLeadingInt("0x1F"), 0);
-  EXPECT_EQ(IniLeadingInt("3.9"), 3);
-  EXPECT_EQ(IniLeadingInt(""), 0);
-}
-
-TEST(IniLeadingInt, SaturatesAtThirtyTwoBits) {
-  EXPECT_EQ(IniLeadingInt("2147483647"), 2147483647);
-  EXPECT_EQ(IniLeadingInt("2147483648"), 2147483647);
-  EXPECT_EQ(IniLeadingInt("-2147483648"), -2147483647 - 1);
-  EXPECT_EQ(IniLeadingInt("-99999999999999999999999999"), -2147483647 - 1);
-  EXPECT_EQ(IniLeadingInt(std::string(5000, '9')), 2147483647);
+TEST(IniLeadingInt, ReadsTheLeadingDecimalNumberSaturatedToThirtyTwoBits) {
+  const std::pair<std::string, std::int32_t> cases[] = {
+      {"12abc", 12}, {"abc", 0},  {"  -7", -7}, {"\t+8 9", 8}, {"- 7", 0},
+      {"2147483648", 2147483647}, {"-99999999999999999999999999", -2147483647 - 1},
+  };
+  for (const auto& [text, number] : cases) EXPECT_EQ(IniLeadingInt(text), number) << text;
 }
 
 }  // namespace

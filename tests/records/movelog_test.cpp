@@ -3,9 +3,13 @@
 #include "records/movelog.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <stdlib.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 
 #include "records/atomicfile.h"
 #include "support/fakeui.h"
@@ -13,64 +17,53 @@
 namespace pellumo {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::ReadFile;
-using testing::TempFolder;
 
-TEST(MoveLog, OneLinePerMoveWithCarriageReturnLineFeed) {
-  TempFolder folder;
+TEST(MoveLog, OneLinePerMoveWithCarriageReturnLineFeedReplacingTheOldLog) {
+  testing::TempFolder folder;
   const std::string path = folder.file("myboxmoves.csv");
   AllTheMoves moves;
-  ASSERT_TRUE(WriteMoveLog(path, moves));
-  EXPECT_EQ(ReadFile(path), "") << "a log before any move is an empty file";
-
   moves.Add("horz", 12, 1);
   moves.Add("vert", 72, 2);
-  moves.Add("vert", 3, 2);
   ASSERT_TRUE(WriteMoveLog(path, moves));
-  EXPECT_EQ(ReadFile(path), "Player1,horz,12\r\nPlayer2,vert,72\r\nPlayer2,vert,3\r\n");
-
-  AllTheMoves shorter;
-  shorter.Add("horz", 1, 1);
-  ASSERT_TRUE(WriteMoveLog(path, shorter));
-  EXPECT_EQ(ReadFile(path), "Player1,horz,1\r\n") << "each export replaces the file";
+  EXPECT_EQ(ReadFile(path), "Player1,horz,12\r\nPlayer2,vert,72\r\n");
+  ASSERT_TRUE(WriteMoveLog(path, AllTheMoves()));
+  EXPECT_EQ(ReadFile(path), "") << "no moves: an empty file in place of the old log";
 }
 
-TEST(MoveLog, AFailedWriteLeavesTheOldLogAndNoTemporaryFile) {
-  TempFolder folder;
-  const std::string path = folder.file("myboxmoves.csv");
+TEST(MoveLog, AFailedWriteLeavesTheOldLogAndNoTemporaryFileAndSaysSoOnce) {
+  testing::TempFolder folder;
+  const std::string log = folder.file("myboxmoves.csv"), dir = folder.file("dir.csv");
+  testing::WriteFile(log, "old");
+  fs::create_directory(dir);
   AllTheMoves moves;
-  moves.Add("horz", 5, 1);
-  ASSERT_TRUE(WriteMoveLog(path, moves));
   moves.Add("vert", 9, 2);
-
-  AtomicWriteFailAfterBytes = 4;  // the disk fills up part way
-  ::testing::internal::CaptureStderr();
-  const bool written = WriteMoveLog(path, moves);
-  const std::string said = ::testing::internal::GetCapturedStderr();
-  AtomicWriteFailAfterBytes = -1;
-
-  EXPECT_FALSE(written);
-  EXPECT_EQ(ReadFile(path), "Player1,horz,5\r\n");
-  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-  EXPECT_NE(said.find(path), std::string::npos);
-  int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++files;
-  EXPECT_EQ(files, 1);
-
-  ::testing::internal::CaptureStderr();
-  EXPECT_FALSE(WriteMoveLog(folder.file("no-such-folder/myboxmoves.csv"), moves));
-  EXPECT_FALSE(::testing::internal::GetCapturedStderr().empty());
+  for (const std::string& path : {log, dir, folder.file("gone/myboxmoves.csv")}) {
+    SCOPED_TRACE(path);
+    AtomicWriteFailAfterBytes = path == log ? 4 : -1;  // the disk fills up part way
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(WriteMoveLog(path, moves));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    AtomicWriteFailAfterBytes = -1;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find(path), std::string::npos) << said;
+  }
+  EXPECT_EQ(ReadFile(log), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
 }
 
 TEST(MoveLog, GoesToTheHomeFolder) {
   const char* saved = std::getenv("HOME");
   const std::string old = saved != nullptr ? saved : "";
-  setenv("HOME", "/home/player", 1);
-  EXPECT_EQ(MoveLogPath(), "/home/player/myboxmoves.csv");
-  setenv("HOME", "/home/player/", 1);
-  EXPECT_EQ(MoveLogPath(), "/home/player/myboxmoves.csv");
-  unsetenv("HOME");
-  EXPECT_FALSE(MoveLogPath().empty());  // the account's home folder
+  const std::string player = "/home/player/myboxmoves.csv";
+  const std::string account = std::string(getpwuid(getuid())->pw_dir) + "/myboxmoves.csv";
+  const std::pair<const char*, std::string> cases[] = {
+      {"/home/player", player}, {"/home/player/", player}, {"", account}, {nullptr, account}};
+  for (const auto& [home, path] : cases) {
+    home != nullptr ? setenv("HOME", home, 1) : unsetenv("HOME");  // "" and unset: no HOME
+    EXPECT_EQ(MoveLogPath(), path) << (home != nullptr ? home : "unset");
+  }
   if (saved != nullptr) setenv("HOME", old.c_str(), 1);
 }
 
