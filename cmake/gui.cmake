@@ -45,6 +45,7 @@ if(PELLUMO_TESTS)
     tests/gui/guirig.cpp
     tests/gui/mainwindow_test.cpp
     tests/gui/highscorewindow_test.cpp
+    tests/gui/stress_test.cpp
     tests/support/fakeui.cpp
   )
   target_include_directories(gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
