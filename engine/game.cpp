@@ -209,12 +209,17 @@ void Game::ShowBoxStatus() {
 
 void Game::BumpUpdateCount() { updatecount = std::to_string(LeadingNumber(updatecount) + 1); }
 
-std::int16_t Game::CountLines() {
+std::int16_t Game::TakenLines() const {
   std::int16_t n = 0;
   for (int i = 1; i <= kLinesPerOrientation; ++i) {
     n += LineOwner(lines.hline[static_cast<std::size_t>(i)]) != 0;
     n += LineOwner(lines.vline[static_cast<std::size_t>(i)]) != 0;
   }
+  return n;
+}
+
+std::int16_t Game::CountLines() {
+  const std::int16_t n = TakenLines();
   Text2 = std::to_string(n);
   return n;
 }

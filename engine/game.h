@@ -127,7 +127,7 @@ class Game {
   // True while a click, and with it a computer turn, is being processed:
   // the window must not start a new game or quit under it.
   bool InTurn() const { return turnDepth_ > 0; }
-  bool BoardFull() { return CountLines() >= 2 * kLinesPerOrientation; }
+  bool BoardFull() const { return TakenLines() >= 2 * kLinesPerOrientation; }
 
   ProfileMan& profile() { return profile_; }
   GameUi& ui() { return ui_; }
@@ -135,6 +135,8 @@ class Game {
 
  private:
   void Click(const char* Compass, std::int16_t Index);
+  // Lines showing an owner's colour; CountLines without the read-out.
+  std::int16_t TakenLines() const;
   void BumpUpdateCount();
 
   ProfileMan& profile_;
