@@ -52,6 +52,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps finds the linked Qt libraries; these are opened at run time:
 # Qt Multimedia's sound backends and the font the window falls back to.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -24,7 +24,7 @@ if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate /usr/share/applications/pellumo.desktop
 fi
 
-command -v xvfb-run >/dev/null || apt-get install -y -qq --no-install-recommends xvfb xauth >/dev/null
+bash scripts/deps.sh xvfb xauth
 
 # A start counts when the game is still running after some seconds (timeout
 # then ends it with status 124); any earlier exit is a failure.

@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, whatever of the build's Debian packages is missing.
 # Run as root on Debian 12; a machine that has everything is left alone.
+#   bash scripts/deps.sh              the packages the build and the tests need
+#   bash scripts/deps.sh PACKAGE...   just these (the other scripts' extras)
 set -euo pipefail
 
-packages=(
-  g++ cmake ninja-build pkg-config
-  libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev libqt6svg6-dev
-  fonts-dejavu-core xvfb xauth
-)
+if (($#)); then
+  packages=("$@")
+else
+  packages=(
+    g++ cmake ninja-build pkg-config
+    libgtest-dev libbenchmark-dev
+    qt6-base-dev qt6-multimedia-dev
+    fonts-dejavu-core xvfb xauth
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,21 +10,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 build=${PELLUMO_FUZZ_BUILD:-build-fuzz}
 
-need=()
-command -v clang++-14 >/dev/null || command -v clang++ >/dev/null || need+=(clang-14)
-dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "install ok installed" ||
-  need+=(libclang-rt-14-dev)
-command -v cmake >/dev/null || need+=(cmake)
-command -v ninja >/dev/null || need+=(ninja-build)
-if ((${#need[@]})); then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing ${need[*]}: run as root, or install them yourself." >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+bash scripts/deps.sh clang-14 libclang-rt-14-dev cmake ninja-build
 cxx=$(command -v clang++-14 || command -v clang++)
 
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER="$cxx"

@@ -14,26 +14,20 @@ struct GameEndTest : ::testing::Test {
   Rig rig{true};
   Game& game = rig.game;
   ProfileMan& profile = rig.profile;
-
-  void Finish(int human, int computer) {
-    game.Player1Score = static_cast<std::int16_t>(human);
-    game.Player2Score = static_cast<std::int16_t>(computer);
-    game.GameOver();
-  }
   std::string Stat(const std::string& key) { return profile.ProfileReadString("STATS", key); }
 };
 
 TEST_F(GameEndTest, ResultsCountAtTheLevelStopAtTheTopAndATieIsALoss) {
   profile.ProfileWriteString("STATS", "NOVICE_PLAY", "32767");
   profile.ProfileWriteString("STATS", "NOVICE_WON", "99999");
-  Finish(40, 24);
+  rig.Finish(40, 24);
   EXPECT_EQ(Stat("NOVICE_PLAY"), "32767") << "no wrap to a negative count";
   EXPECT_EQ(Stat("NOVICE_WON"), "32767");
 
   game.mnuDiff_Click(2);
-  Finish(33, 31);
+  rig.Finish(33, 31);
   EXPECT_EQ(rig.ui.messages.back(), (std::pair<std::string, std::string>{"Game Over", "You Won!!!"}));
-  Finish(32, 32);
+  rig.Finish(32, 32);
   EXPECT_EQ(rig.ui.messages.back().second, "You Lose!!!");
   EXPECT_EQ(rig.ui.messages.size(), 3u);
   EXPECT_EQ(Stat("EXPERT_WON"), "1");
@@ -50,7 +44,7 @@ TEST_F(GameEndTest, TheHighScoreWindowOpensOnlyAboveTheThreshold) {
     SCOPED_TRACE(::testing::Message() << stored << " " << score);
     if (*stored) profile.ProfileWriteString("HIGH_SCORES", "FIFTH_SCORE", stored);
     game.NewHighScore = false;
-    Finish(score, 64 - score);
+    rig.Finish(score, 64 - score);
     EXPECT_EQ(game.NewHighScore, qualifies);
     windows += qualifies;
     EXPECT_EQ(rig.ui.highScoreWindows, windows);

@@ -21,12 +21,6 @@ struct HighScoresTest : ::testing::Test {
   Game& game = rig.game;
   ProfileMan& profile = rig.profile;
 
-  void Finish(int human, int computer) {
-    game.Player1Score = static_cast<std::int16_t>(human);
-    game.Player2Score = static_cast<std::int16_t>(computer);
-    game.GameOver();
-  }
-
   void Store(const std::string& level, const Rows& names, const Rows& scores) {
     for (std::size_t i = 0; i < kHighScoreRows; ++i) {
       const std::string n = std::to_string(i + 1);
@@ -45,7 +39,7 @@ struct HighScoresTest : ::testing::Test {
 };
 
 TEST_F(HighScoresTest, FirstWinAtALevelTakesTheTopRowOfAnEmptyTable) {
-  Finish(40, 24);
+  rig.Finish(40, 24);
   const HighScoreTable table = Load(HighScoreLoad::Entry);
   EXPECT_EQ(table.EntryRow, 0);
   EXPECT_EQ(table.MyName, (Rows{"Enter Your Name Here", " ", " ", " ", " "}));
@@ -72,7 +66,7 @@ TEST_F(HighScoresTest, AScoreEntersAboveTheFirstRowItBeatsAndPushesTheRestDown) 
                         Case{{"20", "20", "20", "20", "20"}, 20, -1, abcde, {"20", "20", "20", "20", "20"}}}) {
     SCOPED_TRACE(c.score);
     Store("NOVICE", abcde, c.stored);
-    Finish(c.score, 64 - c.score);
+    rig.Finish(c.score, 64 - c.score);
     const HighScoreTable table = Load(c.row < 0 ? HighScoreLoad::NoEntry : HighScoreLoad::Entry);
     EXPECT_EQ(table.EntryRow, c.row);
     EXPECT_EQ(table.MyName, c.names);
@@ -119,7 +113,7 @@ TEST_F(HighScoresTest, EachLevelHasItsOwnTableAndCounters) {
   EXPECT_EQ(table.PctWon, "12.5%");
 
   // A game at the new level counts there and is entered there.
-  Finish(30, 34);
+  rig.Finish(30, 34);
   table = Load(HighScoreLoad::Entry);
   EXPECT_EQ(table.EntryRow, 1);
   EXPECT_EQ(table.GPlay, "9");

@@ -67,6 +67,13 @@ struct Rig {
   // When scriptedComputer is true the computer's turn does nothing, so a
   // test can play both sides through the claim path.
   explicit Rig(bool scriptedComputer = false);
+
+  // Ends the game with these scores, as the last line would.
+  void Finish(int human, int computer) {
+    game.Player1Score = static_cast<std::int16_t>(human);
+    game.Player2Score = static_cast<std::int16_t>(computer);
+    game.GameOver();
+  }
 };
 
 // Takes line n of an orientation as the current player through the claim
