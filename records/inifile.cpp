@@ -104,6 +104,14 @@ std::string_view LineEnd(std::string_view text) {
   return nl != npos && nl > 0 && text[nl - 1] == '\r' ? "\r\n" : "\n";
 }
 
+// Ends the last line of out, if it is open, before something is appended. A
+// last line ending in a bare CR only needs its LF: another CR would become
+// part of that line's value.
+void CloseLastLine(std::string& out, std::string_view eol) {
+  if (out.empty() || out.ends_with('\n')) return;
+  out.append(out.ends_with('\r') ? "\n" : eol);
+}
+
 enum class Load { Ok, Absent, Failed };
 
 Load LoadFile(const std::string& path, std::string& out) {
@@ -163,11 +171,11 @@ std::string IniUpdate(std::string_view text, std::string_view section, std::stri
   } else if (p.section) {  // new key after the section's last filled line
     const Line& l = p.lines[p.lastFilled];
     out.append(text.substr(0, l.next));
-    if (!out.ends_with('\n')) out.append(eol);
+    CloseLastLine(out, eol);
     out.append(k).append("=").append(v).append(eol).append(text.substr(l.next));
   } else {  // new section at the end
     out.append(text);
-    if (!out.empty() && !out.ends_with('\n')) out.append(eol);
+    CloseLastLine(out, eol);
     out.append("[").append(sec).append("]").append(eol);
     out.append(k).append("=").append(v).append(eol);
   }

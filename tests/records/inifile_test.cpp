@@ -54,6 +54,9 @@ TEST(IniUpdate, ChangesOnlyTheLineItWrites) {
       {"[A]\nx=1", "S", "k", "v", "[A]\nx=1\n[S]\nk=v\n"},
       {"[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
       {"[A]\nx=1\r", "A", "y", "2", "[A]\nx=1\r\ny=2\n"},
+      // A last line ending in a bare CR gets only its LF, so its value stays "1".
+      {"[A]\r\nx=1\r", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
+      {"[A]\r\nx=1\r", "B", "y", "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
       {"[A]\nx=1", "A", "x", "2", "[A]\nx=2"},
       // The file's line ends; a replaced line keeps its own.
       {"[A]\r\nx=1\r\n", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
