@@ -2,12 +2,15 @@
 # Builds the libFuzzer targets with clang and runs each for a bounded time.
 #   bash scripts/fuzz.sh            60 seconds per target
 #   bash scripts/fuzz.sh 3600       an hour per target
+#   bash scripts/fuzz.sh 60 1       with random seed 1: the same inputs every
+#                                   time (CI), instead of new ones each run
 # Inputs found along the way go to build-fuzz/corpus/<target>; a crash is
 # saved as build-fuzz/crash-* and fails the run. Replay one with
 #   build-fuzz/engine_fuzz build-fuzz/crash-<hash>
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+seed=${2:-0}  # libFuzzer draws a seed of its own for 0
 build=${PELLUMO_FUZZ_BUILD:-build-fuzz}
 
 bash scripts/deps.sh clang-14 libclang-rt-14-dev cmake ninja-build
@@ -31,7 +34,7 @@ for target in settings engine; do
   mkdir -p "$corpus"
   echo "== ${target}_fuzz for ${seconds} s"
   # The committed seeds come second: libFuzzer reads both, adds only to the first.
-  if ! "$build/${target}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if ! "$build/${target}_fuzz" -max_total_time="$seconds" -seed="$seed" -timeout=10 -rss_limit_mb=2048 \
       -max_len=4096 -print_final_stats=1 -artifact_prefix="$build/" \
       "$corpus" "fuzz/corpus/$target" 2>&1 | tail -n 25; then
     status=1
