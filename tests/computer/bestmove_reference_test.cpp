@@ -77,11 +77,7 @@ struct ReferenceSearch {
 // the claim path leaves them before the next refresh, and on a quarter some
 // flags and counts scrambled.
 void RandomPosition(Game& game, std::mt19937& rng) {
-  for (int k = static_cast<int>(rng() % 145); k > 0; --k) {
-    const int n = static_cast<int>(rng() % 72) + 1;
-    TakeLine(game, (rng() % 2 != 0) ? H(n) : V(n));
-  }
-  game.RefreshBoxes();
+  RandomLines(game, rng);
   if (rng() % 2 == 0) return;
   for (int extra = static_cast<int>(rng() % 4); extra > 0; --extra) {
     const int n = static_cast<int>(rng() % 72) + 1;
@@ -109,8 +105,6 @@ TEST(BestMoveReference, SameChoiceScoresAndBoxesOnRandomPositions) {
   Game& game = rig.game;
   for (int round = 0; round < 3000; ++round) {
     SCOPED_TRACE(::testing::Message() << "round " << round);
-    game.lines = LineStore{};
-    BuildBoxes(game.AllBoxes);
     RandomPosition(game, rng);
     if (round == 0) AllTakenExcept(game, {});  // once a full board: nothing to choose
 

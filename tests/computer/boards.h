@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <set>
 #include <string>
 #include <utility>
@@ -27,9 +28,11 @@ inline void TakeLine(Game& game, const LineRef& line) {
   control->BackColor = control->ForeColor = kHumanLine;
 }
 
-// Fresh flags and Status from the lines, and every four-sided box shown as
-// closed by the human, as the claim path would have left it.
-inline void Settle(Game& game) {
+// Takes the lines, then fresh flags and Status from the lines and every
+// four-sided box shown as closed by the human, as the claim path would have
+// left it.
+inline void Position(Game& game, std::initializer_list<LineRef> taken) {
+  for (const LineRef& line : taken) TakeLine(game, line);
   game.RefreshBoxes();
   for (int b = 1; b <= kBoxes; ++b) {
     if (game.AllBoxes[b].Status != 4) continue;
@@ -39,18 +42,13 @@ inline void Settle(Game& game) {
   }
 }
 
-inline void Position(Game& game, std::initializer_list<LineRef> taken) {
-  for (const LineRef& line : taken) TakeLine(game, line);
-  Settle(game);
-}
-
 inline void AllTakenExcept(Game& game, const std::set<LineRef>& keep) {
   for (int n = 1; n <= kLinesPerOrientation; ++n) {
     for (const LineRef& line : {H(n), V(n)}) {
       if (keep.count(line) == 0) TakeLine(game, line);
     }
   }
-  Settle(game);
+  Position(game, {});
 }
 
 // The top row with every north and south side and the west edge drawn: box
@@ -63,10 +61,26 @@ inline void TopRowChain(Game& game) {
   Position(game, {V(1)});
 }
 
+// A fresh board with up to 144 random lines taken (repeats allowed) and the
+// boxes refreshed.
+inline void RandomLines(Game& game, std::mt19937& rng) {
+  game.lines = LineStore{};
+  BuildBoxes(game.AllBoxes);
+  for (int k = static_cast<int>(rng() % 145); k > 0; --k) {
+    const int n = static_cast<int>(rng() % 72) + 1;
+    TakeLine(game, (rng() % 2 != 0) ? H(n) : V(n));
+  }
+  game.RefreshBoxes();
+}
+
 inline LineRef LastMove(const Game& game) {
   if (game.GameMoves.Count() == 0) return {"no move", 0};
   const Moves& last = game.GameMoves.Item(game.GameMoves.Count());
   return {last.Compass, last.LineNum};
+}
+
+inline void Queue(ScriptedRandom& random, std::initializer_list<float> numbers) {
+  for (float r : numbers) random.Queue(r);
 }
 
 // Queues safe-random attempts that all fail by drawing box 1 (which the test
@@ -78,9 +92,10 @@ inline void QueueFailingAttempts(ScriptedRandom& random, int attempts) {
 struct ComputerTest : ::testing::Test {
   Rig rig{true};
   Game& game = rig.game;
-  void Queue(std::initializer_list<float> numbers) {
-    for (float r : numbers) rig.random.Queue(r);
-  }
+};
+
+struct ComputerToMove : ComputerTest {
+  ComputerToMove() { game.CurrentPlayer = 2; }
 };
 
 }  // namespace pellumo::testing

@@ -8,9 +8,7 @@ namespace {
 
 using namespace testing;
 
-struct CaptureTest : ComputerTest {
-  void SetUp() override { game.CurrentPlayer = 2; }
-
+struct CaptureTest : ComputerToMove {
   // Each pass refreshes the boxes once, and nothing else in the capture
   // moves the counter, so its rise is the number of passes.
   long Capture() {
@@ -18,9 +16,11 @@ struct CaptureTest : ComputerTest {
     TakeClosableBoxes(game);
     return LeadingNumber(game.updatecount) - before;
   }
-  void ExpectComputerBox(int b) {
-    const BoxFill& fill = game.gridbx1[static_cast<std::size_t>(b)];
-    EXPECT_TRUE(fill.Visible && !fill.Enabled && fill.BackColor == kComputerBox) << "box " << b;
+  void ExpectComputerBoxes(std::initializer_list<int> boxes) {
+    for (int b : boxes) {
+      const BoxFill& fill = game.gridbx1[static_cast<std::size_t>(b)];
+      EXPECT_TRUE(fill.Visible && !fill.Enabled && fill.BackColor == kComputerBox) << "box " << b;
+    }
   }
 };
 
@@ -42,47 +42,28 @@ TEST_F(CaptureTest, AChainIsEatenOneBoxPerPassWithOneSound) {
   EXPECT_EQ(game.CountLines(), 0);
   EXPECT_EQ(rig.ui.sounds, 0);
   TopRowChain(game);  // boxes 2..8 have two sides: none is taken before its turn
-
   EXPECT_EQ(Capture(), 9) << "one box per pass, then one pass that finds nothing";
-
   EXPECT_EQ(game.Player2Score, 8);
   EXPECT_EQ(game.plyr2score, "8");
   EXPECT_EQ(rig.ui.sounds, 1);
-  for (int b = 1; b <= 8; ++b) ExpectComputerBox(b);
+  ExpectComputerBoxes({1, 2, 3, 4, 5, 6, 7, 8});
   for (int n = 2; n <= 9; ++n) EXPECT_EQ(game.lines.vline[n].BackColor, kComputerLine) << n;
   EXPECT_EQ(game.GameMoves.Count(), 0) << "captured lines are not moves";
   EXPECT_TRUE(rig.ui.flashes.empty()) << "captured lines do not flash";
 }
 
-TEST_F(CaptureTest, TwoBoxesWithTheSameOpenSideAreTakenInOnePass) {
-  Position(game, {H(1), H(9), V(1), H(2), H(10), V(3)});  // boxes 1 and 2, open on vert 2
-  EXPECT_EQ(Capture(), 2);
-  EXPECT_EQ(game.Player2Score, 2);
-  ExpectComputerBox(1);
-  ExpectComputerBox(2);
-}
-
-TEST_F(CaptureTest, ABoxFinishedByTwoCapturesOfOnePassGoesToTheComputer) {
-  // Box 2 has its north and south drawn; its west and east sides are the
-  // open sides of the three-sided boxes 1 and 3, so one pass draws both and
-  // box 2 never has three sides at the start of a pass.
-  Position(game, {H(1), H(9), V(1), H(2), H(10), H(3), H(11), V(4)});
-  TakeClosableBoxes(game);
-  EXPECT_EQ(game.Player2Score, 3);
-  for (int b = 1; b <= 3; ++b) ExpectComputerBox(b);
-  EXPECT_EQ(rig.ui.sounds, 1);
-}
-
-TEST_F(CaptureTest, BoxesGoToTheComputerWhoeverMovesAndTheTurnsSoundIsNotRepeated) {
-  Position(game, {H(1), H(9), V(1), H(64), H(72), V(72)});  // boxes 1 and 64, apart
+// A box finished by two captures of one pass: see the full board in the turn.
+TEST_F(CaptureTest, BoxesSharingAnOpenSideGoInOnePassToTheComputerWhoeverMoves) {
+  // Boxes 1 and 2 are both open on vertical 2; box 64 is apart.
+  Position(game, {H(1), H(9), V(1), H(2), H(10), V(3), H(64), H(72), V(72)});
   game.CurrentPlayer = 1;
   game.SoundPlayed = true;  // it has already played in this turn
 
-  TakeClosableBoxes(game);
+  EXPECT_EQ(Capture(), 2);
 
-  EXPECT_EQ(game.Player2Score, 2);
+  EXPECT_EQ(game.Player2Score, 3);
   EXPECT_EQ(game.Player1Score, 0);
-  ExpectComputerBox(1);
+  ExpectComputerBoxes({1, 2, 64});
   EXPECT_EQ(game.lines.vline[2].BackColor, kHumanLine) << "marking paints in the mover's colour";
   EXPECT_EQ(rig.ui.sounds, 0);
 }

@@ -17,13 +17,14 @@ void Turn(Game& game, const std::string& level) {
 }
 
 TEST(ComputerTurn, AFullBoardAfterTheCapturesEndsTheGameOnceWithNoLine) {
-  struct Case {
+  // The second case: boxes 1 and 2 share their open side, taken in one pass.
+  // The last: the two last lines are box 2's west and east sides, each the
+  // open side of a three-sided neighbour; box 2 must be scored too.
+  const struct {
     std::set<LineRef> free;
     std::int16_t captured;
-  };
-  // The last case: the two last lines are box 2's west and east sides, each
-  // the open side of a three-sided neighbour; box 2 must be scored too.
-  for (const Case& c : {Case{{}, 0}, Case{{V(2)}, 2}, Case{{V(2), V(3)}, 3}}) {
+  } cases[] = {{{}, 0}, {{V(2)}, 2}, {{V(2), V(3)}, 3}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.captured);
     Rig rig{true};
     AllTakenExcept(rig.game, c.free);
@@ -42,14 +43,13 @@ TEST(ComputerTurn, AFullBoardAfterTheCapturesEndsTheGameOnceWithNoLine) {
 }
 
 TEST(ComputerTurn, EachLevelTriesTheSafeRandomLineFirstThenItsOwnStrategy) {
-  struct Case {
+  const struct {
     const char* level;
     bool safe;     // the safe random attempt can succeed
     bool pair;     // boxes 3 and 4 have their north sides: vertical 4 pairs them
     LineRef line;  // H(32) safe; H(36) random; H(2) the first line of the search
     bool searched;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"NOVICE", true, true, H(32), false},       {"INTERMEDIATE", true, true, H(32), false},
       {"EXPERT", true, true, H(32), false},       {"NOVICE", false, true, H(36), false},
       {"INTERMEDIATE", false, true, V(4), false}, {"EXPERT", false, true, V(4), false},
@@ -58,7 +58,7 @@ TEST(ComputerTurn, EachLevelTriesTheSafeRandomLineFirstThenItsOwnStrategy) {
       {"expert", false, true, H(36), false},      {"", false, true, H(36), false},
       {"HARD", false, true, H(36), false},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.level << (c.safe ? ", safe" : "") << (c.pair ? ", pair" : ""));
     Rig rig{true};
     Game& game = rig.game;
@@ -66,8 +66,7 @@ TEST(ComputerTurn, EachLevelTriesTheSafeRandomLineFirstThenItsOwnStrategy) {
     if (c.pair) Position(game, {H(1), V(1), H(3), H(4)});
     else Position(game, {H(1), V(1)});
     QueueFailingAttempts(rig.random, c.safe ? 0 : 22);
-    rig.random.Queue(0.5f);  // safe: box 32's north; random line: horizontal 36
-    rig.random.Queue(c.safe ? 0.0f : 0.75f);
+    Queue(rig.random, {0.5f, c.safe ? 0.0f : 0.75f});  // box 32's north, or horizontal 36
 
     Turn(game, c.level);
 
@@ -88,8 +87,7 @@ TEST(ComputerTurn, TheTurnPlaysItsOwnSoundAndJudgesNeighboursAsBeforeItsCaptures
   Rig rig{true};
   Position(rig.game, {H(20), V(22), V(41), H(52), V(49), V(50)});
   rig.game.SoundPlayed = true;  // left over from the previous turn
-  rig.random.Queue(27.0f / 63.0f);
-  rig.random.Queue(0.0f);
+  Queue(rig.random, {27.0f / 63.0f, 0.0f});
 
   Turn(rig.game, "EXPERT");
 
@@ -117,15 +115,7 @@ TEST_F(AdviceTest, EachPressOnTheHumansTurnCostsOnePointDownToTheLowestScore) {
   EXPECT_EQ(game.Player1Score, -32768) << "no wrap to a positive score";
 }
 
-TEST_F(AdviceTest, WithNoFreeLineNothingIsChargedOrShown) {
-  AllTakenExcept(game, {});
-  game.Label4 = "H - 3";
-  Command1_Click(game);
-  EXPECT_EQ(game.Player1Score, 0);
-  EXPECT_EQ(game.Label4, "H - 3");
-}
-
-TEST_F(AdviceTest, AfterTheHumanClosesABoxTheAdviceJudgesTheBoardAsItIs) {
+TEST_F(AdviceTest, AfterTheHumanClosesABoxTheAdviceJudgesTheBoardAsItIsAndAFullBoardCostsNothing) {
   Position(game, {H(1), H(9), V(1)});
   Command1_Click(game);
   EXPECT_EQ(game.Label4, "V - 2") << "box 1 waits on vertical 2";
@@ -138,6 +128,12 @@ TEST_F(AdviceTest, AfterTheHumanClosesABoxTheAdviceJudgesTheBoardAsItIs) {
   Command1_Click(game);
   EXPECT_EQ(game.Label4, "H - 2") << "the board has not changed";
   EXPECT_EQ(game.Player1Score, -2);
+
+  AllTakenExcept(game, {});
+  game.Label4 = "H - 3";
+  Command1_Click(game);
+  EXPECT_EQ(game.Player1Score, -2) << "no free line: nothing to advise or charge";
+  EXPECT_EQ(game.Label4, "H - 3");
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // The pairing move: the first box (in number order) with one side whose
 // first neighbour with one side (north, south, west, east) lies across a
 // line still showing the free colour gets that line.
-#include <random>
-
 #include "computer/boards.h"
 
 namespace pellumo {
@@ -10,9 +8,7 @@ namespace {
 
 using namespace testing;
 
-struct PairMoveTest : ComputerTest {
-  void SetUp() override { game.CurrentPlayer = 2; }
-};
+using PairMoveTest = ComputerToMove;
 
 TEST(PairSide, ReadsOnlyTheNeighbourCountsInTheOrderNorthSouthWestEast) {
   box b;
@@ -29,32 +25,22 @@ TEST(PairSide, ReadsOnlyTheNeighbourCountsInTheOrderNorthSouthWestEast) {
   EXPECT_EQ(PairSide(b), "");
 }
 
-TEST_F(PairMoveTest, TwoTopBoxesWithTheirNorthSidesArePairedByTheLineBetweenThem) {
+TEST_F(PairMoveTest, OnlyTheFirstPairSideOfEachBoxIsTriedAndOnlyAcrossAFreeLine) {
   EXPECT_FALSE(PairMove(game)) << "an empty board has no pair";
-  // The neighbour copies are stale (all 0 from the board's construction):
-  // the pairing move must take its own.
-  Position(game, {H(1), H(2)});
+  // Boxes 1 and 2 have their north sides, but the line between them is under
+  // the pointer highlight. Boxes 26 and 27 share a free line too, but box
+  // 26's first neighbour with one side is box 18 across its drawn north side,
+  // and box 27's is box 35 across its drawn south side. Boxes 57 and 58 have
+  // their south sides. The neighbour copies are stale (all 0 from the board's
+  // construction): the pairing move must take its own.
+  Position(game, {H(1), H(2), H(26), H(35), H(65), H(66)});
+  game.lines.vline[2].BackColor = game.lines.vline[2].ForeColor = kHighlight;
 
   EXPECT_TRUE(PairMove(game));
 
   ASSERT_EQ(game.GameMoves.Count(), 1);
-  EXPECT_EQ(LastMove(game), V(2));
-  EXPECT_EQ(game.lines.vline[2].BackColor, kComputerLine);
-}
-
-TEST_F(PairMoveTest, OnlyTheFirstPairSideOfABoxIsTried) {
-  // Boxes 10 and 11 each have one side and share the free vertical line 12,
-  // but box 10's first neighbour with one side is box 2 across its drawn
-  // north side, and box 11's is box 19 across its drawn south side.
-  Position(game, {H(10), H(19)});
-  EXPECT_FALSE(PairMove(game));
-  EXPECT_EQ(game.CountLines(), 2);
-}
-
-TEST_F(PairMoveTest, ALineUnderThePointerHighlightIsNotTaken) {
-  Position(game, {H(1), H(2)});
-  game.lines.vline[2].BackColor = game.lines.vline[2].ForeColor = kHighlight;
-  EXPECT_FALSE(PairMove(game));
+  EXPECT_EQ(LastMove(game), V(65));
+  EXPECT_EQ(game.lines.vline[65].BackColor, kComputerLine);
   EXPECT_TRUE(game.lines.vline[2].Enabled);
 }
 
@@ -62,14 +48,7 @@ TEST_F(PairMoveTest, ThePairedLineNeverGivesABoxAway) {
   std::mt19937 rng(2026);
   int played = 0;
   for (int round = 0; round < 300; ++round) {
-    game.lines = LineStore{};
-    BuildBoxes(game.AllBoxes);
-    std::bernoulli_distribution take(0.05 + 0.3 * (round % 10) / 10.0);
-    for (int n = 1; n <= kLinesPerOrientation; ++n) {
-      if (take(rng)) TakeLine(game, H(n));
-      if (take(rng)) TakeLine(game, V(n));
-    }
-    Settle(game);
+    RandomLines(game, rng);
     game.CurrentPlayer = 2;
     if (!PairMove(game)) continue;
     ++played;

@@ -11,23 +11,16 @@ namespace {
 
 using namespace testing;
 
-const float kBox28 = 27.0f / 63.0f;  // r1 x 63 + 1 = 28
-
-// The computer to move. A test that draws lines takes the neighbour copies
-// of the turn's start after them.
-struct RandomMoveTest : ComputerTest {
-  void SetUp() override { game.CurrentPlayer = 2; }
-};
+using RandomMoveTest = ComputerToMove;
 
 TEST(RandomMapping, NumbersPickBoxOrLineAndOrientationInSinglePrecisionHalvesToEven) {
   const float kAlmostOne = std::nextafter(1.0f, 0.0f);  // the largest number drawn
   const auto safe = [](Game& game) { SafeRandomMove(game, 0); };
-  struct Case {
+  const struct {
     void (*move)(Game&);
     float r1, r2;
     LineRef line;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {safe, 0.0f, 0.0f, H(1)},           // box 1, horizontal: its north side
       {safe, 0.5f, 0.25f, H(32)},         // 32.5 -> box 32; 2 x 0.25 = 0.5 -> 0
       {safe, 0.5f, 0.75f, H(32)},         // 2 x 0.75 = 1.5 -> 2, Mod 2 = 0
@@ -44,16 +37,12 @@ TEST(RandomMapping, NumbersPickBoxOrLineAndOrientationInSinglePrecisionHalvesToE
       {RandomLine, kAlmostOne, 0.25f, H(72)},
       {RandomLine, 0x1.039b0ap-4f, 0.5f, V(6)},  // 6.5 (line 6); below in double
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "r1 = " << c.r1 << ", r2 = " << c.r2);
     Rig rig{true};
     rig.game.CurrentPlayer = 2;
-    rig.game.AllBoxes.MyNeighborUpdate();
-    rig.random.Queue(c.r1);
-    rig.random.Queue(c.r2);
-
+    Queue(rig.random, {c.r1, c.r2});
     c.move(rig.game);
-
     EXPECT_EQ(rig.random.Drawn(), 2u);
     ASSERT_EQ(rig.game.GameMoves.Count(), 1);
     EXPECT_EQ(LastMove(rig.game), c.line);
@@ -61,76 +50,58 @@ TEST(RandomMapping, NumbersPickBoxOrLineAndOrientationInSinglePrecisionHalvesToE
 }
 
 TEST(SafeRandomMove, TheTwentyFirstAttemptIsTheLastCountingAnEarlierCallsAttempts) {
-  struct Case {
+  const struct {
     std::int16_t tries;  // attempts made by earlier calls
     int failures;        // failing attempts before one that would succeed
     bool plays;
     unsigned drawn;      // the call that stops draws its two numbers too
-  };
-  for (const Case& c : {Case{0, 20, true, 42}, Case{0, 21, false, 44}, Case{19, 1, true, 4},
-                        Case{19, 2, false, 6}}) {
+  } cases[] = {{0, 20, true, 42}, {0, 21, false, 44}, {19, 1, true, 4}, {19, 2, false, 6}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.tries << " earlier, " << c.failures << " failing");
     Rig rig{true};
     Position(rig.game, {H(1), V(1)});  // box 1 has two sides: drawing it fails
     rig.game.CurrentPlayer = 2;
     rig.game.RndLine = 7;
     QueueFailingAttempts(rig.random, c.failures);
-    for (float r : {0.5f, 0.25f}) rig.random.Queue(r);  // box 32's north
-
+    Queue(rig.random, {0.5f, 0.25f});  // box 32's north
     SafeRandomMove(rig.game, c.tries);
-
     EXPECT_EQ(rig.random.Drawn(), c.drawn);
     EXPECT_EQ(rig.game.RndLine, c.plays ? 32 : -1);
     EXPECT_EQ(rig.game.GameMoves.Count(), c.plays ? 1 : 0);
   }
 }
 
-TEST_F(RandomMoveTest, AFreeLineUnderThePointerHighlightIsNotTaken) {
-  game.lines.hline[32].BackColor = game.lines.hline[32].ForeColor = kHighlight;
-  Queue({0.5f, 0.25f, 0.0f, 0.0f});
-
-  SafeRandomMove(game, 0);
-
-  EXPECT_EQ(rig.random.Drawn(), 4u);
-  EXPECT_EQ(LastMove(game), H(1));
-  EXPECT_TRUE(game.lines.hline[32].Enabled);
-}
-
-TEST_F(RandomMoveTest, ANeighbourWithTwoSidesSendsTheLineToTheOtherSide) {
-  // Box 28's north neighbour (20) and west neighbour (27) have two sides;
-  // its south (36) and east (29) neighbours have none.
-  Position(game, {H(20), V(22), H(27), V(30)});
-  game.AllBoxes.MyNeighborUpdate();
-  Queue({kBox28, 0.0f, kBox28, 0.5f});
-  SafeRandomMove(game, 0);
-  EXPECT_EQ(LastMove(game), H(36));  // box 28's south side
-  game.CurrentPlayer = 2;
-  SafeRandomMove(game, 0);
-  EXPECT_EQ(LastMove(game), V(32));  // box 28's east side
-}
-
-TEST_F(RandomMoveTest, BothNeighboursWithTwoSidesFailTheAttempt) {
-  Position(game, {H(20), V(22), H(44), V(40)});  // boxes 20 and 36: two sides each
-  game.AllBoxes.MyNeighborUpdate();
-  Queue({kBox28, 0.0f, 0.0f, 0.0f});
-  SafeRandomMove(game, 0);
-  EXPECT_EQ(rig.random.Drawn(), 4u);
-  EXPECT_EQ(LastMove(game), H(1));
-}
-
-TEST_F(RandomMoveTest, NothingHappensWhileTheHumanIsToMove) {
+// A neighbour with two sides sending a horizontal line south is part of the
+// turn's own test, which also pins when the neighbour copies are taken.
+TEST_F(RandomMoveTest, TheSafeAttemptPassesOverHighlightedLinesAndNeighboursWithTwoSides) {
   game.CurrentPlayer = 1;
   SafeRandomMove(game, 0);
-  EXPECT_EQ(rig.random.Drawn(), 0u);
-  EXPECT_EQ(game.GameMoves.Count(), 0);
+  EXPECT_EQ(rig.random.Drawn(), 0u) << "nothing happens while the human is to move";
+  // Box 28's north (20), south (36) and west (27) neighbours have two sides;
+  // its east neighbour (29) has none.
+  Position(game, {H(20), V(22), H(44), V(40), H(27), V(30)});
+  game.AllBoxes.MyNeighborUpdate();
+  game.lines.hline[32].BackColor = game.lines.hline[32].ForeColor = kHighlight;
+  game.CurrentPlayer = 2;
+  const float kBox28 = 27.0f / 63.0f;  // r1 x 63 + 1 = 28
+  Queue(rig.random, {0.5f, 0.25f,     // box 32's north: free, but under the highlight
+                     kBox28, 0.0f,    // horizontal: neither side of box 28 is safe
+                     kBox28, 0.5f});  // vertical: the west is not, so the east side
+
+  SafeRandomMove(game, 0);
+
+  EXPECT_EQ(rig.random.Drawn(), 6u);
+  ASSERT_EQ(game.GameMoves.Count(), 1);
+  EXPECT_EQ(LastMove(game), V(32));
+  EXPECT_TRUE(game.lines.hline[32].Enabled);
 }
 
 TEST_F(RandomMoveTest, RandomLineDrawsUntilItHitsAFreeLineGivingAwayOrNot) {
   // Only the top row's vertical lines are free: each gives a box away.
   AllTakenExcept(game, {V(1), V(2), V(3), V(4), V(5), V(6), V(7), V(8), V(9)});
-  Queue({0.0f, 0.0f,     // horizontal 1: taken
-         0.5f, 0.5f,     // vertical 36: taken
-         0.0f, 0.5f});   // vertical 1
+  Queue(rig.random, {0.0f, 0.0f,    // horizontal 1: taken
+                     0.5f, 0.5f,    // vertical 36: taken
+                     0.0f, 0.5f});  // vertical 1
 
   RandomLine(game);
 

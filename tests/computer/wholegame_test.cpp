@@ -16,21 +16,17 @@ namespace {
 
 using namespace testing;
 
-constexpr int kGamesPerLevel = 1000;
-
 // The game counts every finished game in its settings file, written durably
 // each time. These games test the play, not the disk: the settings go to
 // memory-backed storage when the machine has it.
-std::string MakeFolder() {
-  std::error_code ec;
-  const bool shm = std::filesystem::is_directory("/dev/shm", ec);
-  std::string pattern = (shm ? std::string("/dev/shm/") : ::testing::TempDir()) + "pellumo-games-XXXXXX";
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  return pattern;
-}
-
 struct Table {
-  std::string folder = MakeFolder();
+  std::string folder = [] {
+    std::error_code ec;
+    std::string pattern = std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm/" : ::testing::TempDir();
+    pattern += "pellumo-games-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    return pattern;
+  }();
   ProfileMan profile{folder};
   RecordingUi ui;
   ScriptedRandom random;
@@ -55,7 +51,7 @@ TEST_P(WholeGameTest, EveryGameEndsWholeAndFair) {
   rig.random.Seed(1000u + static_cast<std::uint32_t>(level));
   std::mt19937 human(2000u + static_cast<std::uint32_t>(level));
   std::vector<LineRef> free;
-  for (int g = 0; g < kGamesPerLevel && !HasFailure(); ++g) {
+  for (int g = 0; g < 1000 && !HasFailure(); ++g) {
     SCOPED_TRACE(::testing::Message() << "game " << g);
     if (g > 0) game.mnunew_Click();  // the board is full: no question asked
     ASSERT_EQ(game.DifficultyLevel, kLevelWords[level]);
@@ -97,9 +93,7 @@ TEST_P(WholeGameTest, EveryGameEndsWholeAndFair) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, WholeGameTest, ::testing::Values(0, 1, 2),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                           return std::string(kLevelWords[info.param]);
-                         });
+                         [](const auto& info) { return std::string(kLevelWords[info.param]); });
 
 }  // namespace
 }  // namespace pellumo

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "support/fakeui.h"
@@ -26,13 +27,6 @@ void Take(Game& game, const Lines& taken, Colour colour = kHumanLine) {
   game.RefreshBoxes();
 }
 
-// Sides set on all boxes, refreshed or not.
-int Sides(const Game& game) {
-  int n = 0;
-  for (int j = 1; j <= 64; ++j) n += game.AllBoxes.Item(j).StatusCalc();
-  return n;
-}
-
 struct ClaimTest : ::testing::Test {
   Rig rig{true};
   Game& game = rig.game;
@@ -52,14 +46,11 @@ TEST_F(ClaimTest, ALineClosingNothingPassesTheTurnAndOnlyTheComputersFlashes) {
   };
   game.hline_Click(1);
   const LineControl& line = game.lines.hline[1];
-  EXPECT_FALSE(line.Enabled);
-  EXPECT_EQ(line.BackColor, kHumanLine);
-  EXPECT_EQ(line.ForeColor, kHumanLine);
-  EXPECT_EQ(game.CurrentPlayer, 2);
-  EXPECT_TRUE(game.Label2Underline && !game.Label1Underline);
+  EXPECT_EQ((std::tuple{line.Enabled, line.BackColor, line.ForeColor}),
+            (std::tuple{false, kHumanLine, kHumanLine}));
+  EXPECT_TRUE(game.CurrentPlayer == 2 && game.Label2Underline && !game.Label1Underline);
   EXPECT_EQ(computerTurns, 1);
-  EXPECT_EQ(game.Label4, "");
-  EXPECT_EQ(game.Text2, "1");
+  EXPECT_EQ((std::tuple{game.Label4, game.Text2}), (std::tuple{"", "1"}));
 
   game.vline_Click(12);  // the computer's answer
   EXPECT_EQ(rig.ui.flashes, (std::vector<std::pair<std::string, std::int16_t>>{{"vert", 12}}))
@@ -75,11 +66,9 @@ TEST_F(ClaimTest, ClosingABoxScoresAndKeepsTheTurnWithoutARefresh) {
   game.AllBoxes.Item(2).Status = 0;  // stale counts must stay stale
   const long before = std::stol(game.updatecount);
   game.hline_Click(9);
-  EXPECT_EQ(game.Player1Score, 1);
-  EXPECT_EQ(game.plyr1score, "1");
+  EXPECT_EQ((std::tuple{game.Player1Score, game.plyr1score, game.CurrentPlayer, computerTurns}),
+            (std::tuple{1, "1", 1, 0}));
   EXPECT_EQ(game.gridbx1[1].BackColor, kHumanBox);
-  EXPECT_EQ(game.CurrentPlayer, 1);
-  EXPECT_EQ(computerTurns, 0);
   EXPECT_EQ(std::stol(game.updatecount), before + 1) << "only the status publication";
   EXPECT_EQ(game.AllBoxes.Item(1).Status, 3) << "no refresh after a closing claim";
   EXPECT_EQ(game.mystat[1], "3");
@@ -88,54 +77,50 @@ TEST_F(ClaimTest, ClosingABoxScoresAndKeepsTheTurnWithoutARefresh) {
 // For the computer each closed box starts its next turn at once, so the
 // fills seen at each turn show the order: the higher box first.
 TEST(TwoBoxClose, TheHigherBoxClosesFirst) {
-  struct Case {
-    const char* Compass;
-    int line, low, high;
-    Lines taken;
-  };
-  for (const Case& c : {Case{"vert", 4, 3, 4,
-                             {{"vert", 3}, {"horz", 3}, {"horz", 11}, {"horz", 4}, {"horz", 12}, {"vert", 5}}},
-                        Case{"horz", 9, 1, 9,
-                             {{"horz", 1}, {"vert", 1}, {"vert", 2}, {"horz", 17}, {"vert", 10}, {"vert", 11}}}}) {
-    SCOPED_TRACE(c.Compass);
+  for (auto [Compass, line, low, high, taken] :
+       {std::tuple{"vert", 4, 3, 4,
+                   Lines{{"vert", 3}, {"horz", 3}, {"horz", 11}, {"horz", 4}, {"horz", 12}, {"vert", 5}}},
+        {"horz", 9, 1, 9, {{"horz", 1}, {"vert", 1}, {"vert", 2}, {"horz", 17}, {"vert", 10}, {"vert", 11}}}}) {
+    SCOPED_TRACE(Compass);
     Rig rig{true};
-    Game& g = rig.game;
-    Take(g, c.taken);
-    g.CurrentPlayer = 2;
+    Take(rig.game, taken);
+    rig.game.CurrentPlayer = 2;
     std::vector<std::set<int>> filledAtEachTurn;
-    g.ComputerTurnHook = [&](Game& inner) {
+    rig.game.ComputerTurnHook = [&](Game& g) {
       std::set<int> filled;
       for (int b = 1; b <= 64; ++b)
-        if (!inner.gridbx1[b].Enabled) filled.insert(b);
+        if (!g.gridbx1[b].Enabled) filled.insert(b);
       filledAtEachTurn.push_back(filled);
     };
-    Claim(g, c.Compass, c.line);
+    Claim(rig.game, Compass, line);
     // One turn from each CloseBox, one more from the click handler.
-    const std::set<int> both{c.low, c.high};
-    EXPECT_EQ(filledAtEachTurn, (std::vector<std::set<int>>{{c.high}, both, both}));
-    EXPECT_EQ(g.Player2Score, 2);
+    const std::set<int> both{low, high};
+    EXPECT_EQ(filledAtEachTurn, (std::vector<std::set<int>>{{high}, both, both}));
+    EXPECT_EQ(rig.game.Player2Score, 2);
+    for (int b : {low, high}) EXPECT_EQ(rig.game.gridbx1[b].BackColor, kComputerBox) << b;
   }
 }
 
 // An edge line borders one box. Each case closes that box, so no refresh
 // comes to hide a side set on a box across the edge.
 TEST(EdgeLines, TouchOnlyTheBoxInsideTheBoard) {
-  struct Case {
-    const char* Compass;
-    int line, inside;
-    Lines others;
+  auto sides = [](const Game& g) {  // set on all boxes, refreshed or not
+    int n = 0;
+    for (int j = 1; j <= 64; ++j) n += g.AllBoxes.Item(j).StatusCalc();
+    return n;
   };
-  for (const Case& c : {Case{"vert", 9, 8, {{"horz", 8}, {"horz", 16}, {"vert", 8}}},      // right
-                        Case{"vert", 10, 9, {{"horz", 9}, {"horz", 17}, {"vert", 11}}},    // left
-                        Case{"horz", 4, 4, {{"vert", 4}, {"vert", 5}, {"horz", 12}}},      // top
-                        Case{"horz", 70, 62, {{"vert", 69}, {"vert", 70}, {"horz", 62}}}}) {  // bottom
-    SCOPED_TRACE(c.line);
+  for (auto [Compass, line, inside, others] :
+       {std::tuple{"vert", 9, 8, Lines{{"horz", 8}, {"horz", 16}, {"vert", 8}}},  // right
+        {"vert", 10, 9, {{"horz", 9}, {"horz", 17}, {"vert", 11}}},               // left
+        {"horz", 4, 4, {{"vert", 4}, {"vert", 5}, {"horz", 12}}},                 // top
+        {"horz", 70, 62, {{"vert", 69}, {"vert", 70}, {"horz", 62}}}}) {          // bottom
+    SCOPED_TRACE(line);
     Rig rig{true};
-    Take(rig.game, c.others);
-    const int before = Sides(rig.game);
-    Claim(rig.game, c.Compass, c.line);
-    EXPECT_EQ(Sides(rig.game), before + 1);
-    EXPECT_FALSE(rig.game.gridbx1[c.inside].Enabled) << "the box inside closes";
+    Take(rig.game, others);
+    const int before = sides(rig.game);
+    Claim(rig.game, Compass, line);
+    EXPECT_EQ(sides(rig.game), before + 1);
+    EXPECT_FALSE(rig.game.gridbx1[inside].Enabled) << "the box inside closes";
   }
 }
 
@@ -147,49 +132,25 @@ TEST_F(ClaimTest, UpdatethelineOnlyKnowsTwoExactWords) {
   EXPECT_FALSE(game.lines.hline[3].Enabled);
 }
 
-TEST_F(ClaimTest, TheLastLineEndsTheGameOnceWithoutAComputerTurn) {
-  // Every line but horizontal line 72 is the computer's: 63 boxes.
-  for (int n = 1; n <= 72; ++n) {
-    Take(game, {{"vert", n}}, kComputerLine);
-    if (n < 72) Take(game, {{"horz", n}}, kComputerLine);
+// The human's last line ends the game at once, without a computer turn; the
+// computer's last line is left to its next turn, which ends the game there.
+TEST(LastLine, OnlyTheHumansEndsTheGameInTheClaimPath) {
+  using Messages = std::vector<std::pair<std::string, std::string>>;
+  for (auto [player, messages, turns] :
+       {std::tuple{1, Messages{{"Game Over", "You Lose!!!"}}, 0}, {2, Messages{}, 2}}) {
+    Rig rig{true};
+    int computerTurns = 0;
+    rig.game.ComputerTurnHook = [&](Game&) { ++computerTurns; };
+    // Every line but horizontal line 72 is the computer's: 63 boxes.
+    for (int n = 1; n <= 72; ++n)
+      Take(rig.game, n < 72 ? Lines{{"vert", n}, {"horz", n}} : Lines{{"vert", n}}, kComputerLine);
+    rig.game.Player2Score = 63;
+    rig.game.CurrentPlayer = static_cast<std::int16_t>(player);
+    rig.game.hline_Click(72);
+    EXPECT_EQ(rig.game.Player1Score + rig.game.Player2Score, 64) << player;
+    EXPECT_EQ(rig.ui.messages, messages) << player;
+    EXPECT_EQ(computerTurns, turns) << player;
   }
-  game.Player2Score = 63;
-  game.hline_Click(72);
-  EXPECT_EQ(game.Player1Score, 1);
-  EXPECT_EQ(rig.ui.messages,
-            (std::vector<std::pair<std::string, std::string>>{{"Game Over", "You Lose!!!"}}));
-  EXPECT_EQ(computerTurns, 0);
-}
-
-// Both sides scripted: each takes the first free line; whoever closes a
-// box goes again. The board ends full with every box filled once.
-TEST(WholeGame, TwoScriptedPlayersFillTheBoard) {
-  Rig rig{true};
-  Game& game = rig.game;
-  int claims = 0;
-  while (!game.BoardFull() && claims < 200) {
-    // Alternate the scan so the game is not all one orientation first.
-    bool played = false;
-    for (int n = 1; n <= 72 && !played; ++n) {
-      const int k = (claims % 2 == 0) ? n : 73 - n;
-      played = Claim(game, "vert", k) || Claim(game, "horz", k);
-    }
-    ++claims;
-  }
-  EXPECT_EQ(claims, 144);
-  int human = 0, computer = 0;
-  for (int b = 1; b <= 64; ++b) {
-    EXPECT_FALSE(game.gridbx1[b].Enabled) << "box " << b << " never filled";
-    human += game.gridbx1[b].BackColor == kHumanBox;
-    computer += game.gridbx1[b].BackColor == kComputerBox;
-  }
-  EXPECT_EQ(human, game.Player1Score);
-  EXPECT_EQ(computer, game.Player2Score);
-  EXPECT_EQ(game.Player1Score + game.Player2Score, 64);
-  // A human's last line ends the game in the claim path; a computer's last
-  // line is left to its next turn, which this script replaces.
-  const bool humanLast = game.GameMoves.Item(144).PlayerNum == 1;
-  EXPECT_EQ(rig.ui.messages.size(), humanLast ? 1u : 0u);
 }
 
 }  // namespace

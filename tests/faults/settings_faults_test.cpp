@@ -26,10 +26,7 @@ const std::string kStored = "[DIFFICULTY]\nLEVEL=2\n[STATS]\nEXPERT_PLAY=7\nEXPE
 // A rig whose window loads after the test stored kStored.
 struct StoredRig : testing::Rig {
   std::string ini = folder.file("pellumo.ini");
-  StoredRig() {
-    testing::WriteFile(ini, kStored);
-    game.Load();
-  }
+  StoredRig() { testing::WriteFile(ini, kStored); game.Load(); }
   // Claims every free line in turn, the computer answering; true when the
   // game ended exactly once with every box scored.
   bool PlayToTheEnd() {

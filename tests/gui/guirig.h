@@ -2,14 +2,10 @@
 // A game as the program runs it, in a temporary program folder of its own,
 // with scripted random numbers, a short flash, and message boxes answered by
 // the test.
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
+#include <gtest/gtest.h>
+
 #include <QTest>
+#include <QtWidgets>
 
 #include "support/fakeui.h"
 #include "window/boardwidget.h"
@@ -28,9 +24,26 @@ struct GuiRig {
   // Writes these settings, then loads and shows the main window; with
   // startUp, the program's start runs instead (About window, then hand-over).
   // The rig's folder is the home folder too, where "Print Moves" writes.
-  explicit GuiRig(const std::string& settings = "", bool startUp = false);
-  // Also closes what the game left open (a high-score window).
-  ~GuiRig();
+  explicit GuiRig(const std::string& settings = "", bool startUp = false) {
+    qputenv("HOME", QByteArray::fromStdString(folder.path()));
+    if (!settings.empty()) WriteFile(folder.file("pellumo.ini"), settings);
+    host = std::make_unique<GameHost>(QString::fromStdString(folder.path()),
+                                      std::make_unique<ScriptedRandom>(4242));
+    host->flashMilliseconds = 30;
+    host->answerHook = [this](const std::string& text, const std::string&, bool yesNo) {
+      if (yesNo) questions.push_back(text);
+      return !yesNo || answerYes;
+    };
+    host->quitHook = [this] { ++quits; };
+    startUp ? host->Start() : host->ShowMainWindow();
+    if (!startUp) { EXPECT_TRUE(QTest::qWaitForWindowExposed(&window())); }
+  }
+  ~GuiRig() {  // also closes what the game left open (a high-score window)
+    host.reset();
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (!qobject_cast<MainWindow*>(w)) w->close();
+    Settle();
+  }
 
   MainWindow& window() const { return *host->Window(); }
   Game& game() const { return host->game(); }
@@ -38,8 +51,7 @@ struct GuiRig {
   QPoint LineCentre(const std::string& Compass, int n) const {
     return window().picture1->LineRect(Compass, n).center();
   }
-  // A click is a press and a release on the line.
-  void ClickLine(const std::string& Compass, int n) const {
+  void ClickLine(const std::string& Compass, int n) const {  // a press and a release on it
     QTest::mouseClick(window().picture1, Qt::LeftButton, Qt::NoModifier, LineCentre(Compass, n));
   }
   void MoveTo(QPoint pos) const { QTest::mouseMove(window().picture1, pos); }
@@ -54,9 +66,7 @@ struct GuiRig {
     emit window().Combo1->activated(index);
   }
   // Lets the posted work run (queued actions, deferred deletes).
-  static void Settle() {
-    for (int i = 0; i < 3; ++i) QTest::qWait(0);
-  }
+  static void Settle() { for (int i = 0; i < 3; ++i) QTest::qWait(0); }
 };
 
 }  // namespace pellumo::testing

@@ -1,11 +1,7 @@
 // The main window driven as a player drives it: pointer and clicks on the
 // board, the menus and the buttons, with the real engine behind them; and
 // the start-up, the About window, the help viewer and the capture sound.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-
-#include <QTextBrowser>
 #include <filesystem>
 #include <map>
 
@@ -18,7 +14,7 @@
 namespace pellumo::testing {
 namespace {
 
-TEST(BoardClicks, AFreeLineIsClaimedAndTheComputerAnswers) {
+TEST(BoardClicks, AFreeLineIsClaimedTheComputerAnswersAndPrintMovesLogsBoth) {
   GuiRig rig;
   Game& game = rig.game();
   // Pressing on one line and letting go on another takes nothing.
@@ -26,12 +22,15 @@ TEST(BoardClicks, AFreeLineIsClaimedAndTheComputerAnswers) {
   QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, rig.LineCentre("horz", 3));
   QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, rig.LineCentre("vert", 40));
   EXPECT_EQ(game.GameMoves.Count(), 0);
-
-  rig.ClickLine("horz", 1);
-  EXPECT_EQ(game.lines.hline[1].BackColor, kHumanLine);
+  rig.ClickLine("horz", 12);
+  EXPECT_EQ(game.lines.hline[12].BackColor, kHumanLine);
   ASSERT_GE(game.GameMoves.Count(), 2);
   const Moves& answer = game.GameMoves.Item(2);
   EXPECT_EQ(LineOwner(*game.lines.Line(answer.Compass, answer.LineNum)), 2);
+  // The log goes to the home folder.
+  QTest::mouseClick(rig.window().Command2, Qt::LeftButton);
+  const std::string log = ReadFile(rig.folder.file("myboxmoves.csv"));
+  EXPECT_TRUE(log.starts_with("Player1,horz,12\r\nPlayer2,")) << log;
 }
 
 // The pointer, whether the board takes clicks, and whether Timer1 runs.
@@ -81,20 +80,9 @@ TEST(PointerFeedback, FreeLinesLightUpAndNameThemselves) {
   EXPECT_EQ(rig.window().Text1->text(), "V - 3");
 }
 
-TEST(NewGame, AsksAndNoChangesNothing) {
-  GuiRig rig;
-  rig.ClickLine("horz", 30);
-  MainWindow* before = rig.host->Window();
-  const auto moves = rig.game().GameMoves.Count();
-  before->mnunew->trigger();
-  EXPECT_EQ(rig.questions, std::vector<std::string>{"Are you sure you want to quit current game?"});
-  EXPECT_EQ(rig.host->Window(), before);
-  EXPECT_EQ(rig.game().GameMoves.Count(), moves);
-}
-
-// The turn runs to its end in the old window; then the new game starts in a
-// new window at the level chosen in the menu (read back from the settings),
-// every box's Status 0.
+// The turn runs to its end in the old window, and only then is the player
+// asked; the new game starts in a new window at the level chosen in the menu
+// (read back from the settings), every box's Status 0.
 TEST(NewGame, YesDuringAFlashWaitsForTheTurnThenStartsAFreshBoard) {
   GuiRig rig;
   rig.window().mnuDiff[1]->trigger();
@@ -108,6 +96,7 @@ TEST(NewGame, YesDuringAFlashWaitsForTheTurnThenStartsAFreshBoard) {
   });
   rig.ClickLine("horz", 40);
   GuiRig::Settle();
+  EXPECT_EQ(rig.questions.size(), 1u);
   EXPECT_TRUE(before.isNull());
   MainWindow& w = rig.window();
   EXPECT_TRUE(w.isVisible());
@@ -130,15 +119,14 @@ TEST(TurnSafety, ExitAndCloseDuringAFlashQuitOnlyAfterTheTurn) {
   }
 }
 
-TEST(Options, SaveSizeStoresTheOuterSizeAndTheNextStartOpensAtIt) {
+// "Save Size" stores the outer size and the next start opens at it; a stored
+// size that is not a number opens the window at its designed size.
+TEST(Options, SaveSizeIsUsedNextTimeUnlessTheStoredSizeIsNotANumber) {
   GuiRig rig;
   rig.window().resize(500, 520);
   GuiRig::Settle();
   rig.window().mnuSaveSize->trigger();
   EXPECT_EQ(GuiRig(rig.Settings()).window().OuterTwips(), rig.window().OuterTwips());
-}
-
-TEST(Options, StoredSizesMustBeNumbersOrTheWindowOpensAtItsDesignedSize) {
   EXPECT_EQ(StoredTwips(" 8790 "), 8790);
   EXPECT_EQ(StoredTwips("6288.5"), 6288);  // half to even
   EXPECT_EQ(StoredTwips("6289.5"), 6290);
@@ -148,24 +136,24 @@ TEST(Options, StoredSizesMustBeNumbersOrTheWindowOpensAtItsDesignedSize) {
             QSize(t.ToPixels(kDesignedClientWidth), t.ToPixels(kDesignedClientHeight)));
 }
 
-TEST(Options, PrintMovesWritesTheLogInTheHomeFolder) {
+// In a wide window the debug strip stays clear of the board and the
+// computer's panel. What the player sees after a resize: every line and box
+// painted at its new place in the colour it had.
+TEST(Resize, KeepsEveryColourMovesTheBoardAndKeepsClearOfTheDebugStrip) {
   GuiRig rig;
-  rig.ClickLine("horz", 12);
-  QTest::mouseClick(rig.window().Command2, Qt::LeftButton);
-  const std::string log = ReadFile(rig.folder.file("myboxmoves.csv"));
-  EXPECT_EQ(log.rfind("Player1,horz,12\r\nPlayer2,", 0), 0u) << log;
-}
-
-// What the player sees: every line and box painted at its new place in the
-// colour it had.
-TEST(Resize, KeepsEveryColourAndMovesTheBoard) {
-  GuiRig rig;
+  MainWindow& w = rig.window();
+  w.resize(1000, 500);
+  GuiRig::Settle();
+  for (QWidget* strip : QWidgetList{w.updatecount, w.Text2, w.Picture2, w.Combo1, w.Command2}) {
+    EXPECT_LT(w.picture1->geometry().right(), strip->x()) << qPrintable(strip->objectName());
+    EXPECT_FALSE(w.PlyrFrame[1]->geometry().intersects(strip->geometry()));
+  }
   for (int n : {1, 9, 17}) rig.ClickLine("horz", n);
   const LineStore lines = rig.game().lines;
   const auto boxes = rig.game().gridbx1;
-  BoardWidget* board = rig.window().picture1;
+  BoardWidget* board = w.picture1;
   const QRect before = board->LineRect("horz", 9);
-  rig.window().resize(300, 600);
+  w.resize(300, 600);
   GuiRig::Settle();
   EXPECT_NE(board->LineRect("horz", 9), before);
   const QImage shown = board->grab().toImage();
@@ -179,40 +167,24 @@ TEST(Resize, KeepsEveryColourAndMovesTheBoard) {
   for (int i = 1; i <= 64; ++i) EXPECT_TRUE(same(board->BoxRect(i), boxes[i].BackColor)) << i;
 }
 
-TEST(Resize, BoardAndDebugStripNeverOverlapInAWideWindow) {
-  GuiRig rig;
-  MainWindow& w = rig.window();
-  w.resize(1000, 500);
-  GuiRig::Settle();
-  for (QWidget* strip :
-       std::initializer_list<QWidget*>{w.updatecount, w.Text2, w.Picture2, w.Combo1, w.Command2}) {
-    EXPECT_LT(w.picture1->geometry().right(), strip->x()) << qPrintable(strip->objectName());
-    EXPECT_FALSE(w.PlyrFrame[1]->geometry().intersects(strip->geometry()));
-  }
-}
-
-// The selector shows a property of every box: "LineNorth" numbers the top
-// row 1..8 and the bottom row 57..64. "View Debug" narrows the window and
-// hides the "Debug" menu (hidden at start, the item marked), then undoes it.
+// The selector shows a property of every box: "LineNorth", the line above
+// it, has the box's own number. "View Debug" narrows the window and hides
+// the "Debug" menu (hidden at start, the item marked), then undoes it.
 TEST(DebugStrip, SelectorShowsLineNorthAndViewDebugNarrowsTheWindow) {
   GuiRig rig;
   MainWindow& w = rig.window();
   ASSERT_EQ(w.Combo1->count(), 9);
   EXPECT_EQ(w.Combo1->itemText(6), "LineNorth");
   rig.ShowBoxProperty(6);
-  for (int c = 0; c < 8; ++c) {
-    EXPECT_EQ(w.mystat[1 + c]->text(), QString::number(1 + c));
-    EXPECT_EQ(w.mystat[57 + c]->text(), QString::number(57 + c));
-  }
-
+  for (int i = 1; i <= 64; ++i) EXPECT_EQ(w.mystat[i]->text(), QString::number(i)) << i;
   const int height = w.height();
   EXPECT_FALSE(w.mnuDebug->menuAction()->isVisible());
   EXPECT_TRUE(w.DebugMe->isChecked());
-  const Twips t = Twips::For(nullptr);
   for (bool debug : {false, true}) {
     w.DebugMe->trigger();
     GuiRig::Settle();
-    EXPECT_EQ(w.frameGeometry().width(), t.ToPixels(debug ? kDebugOuterWidth : kNormalOuterWidth));
+    EXPECT_EQ(w.frameGeometry().width(),
+              Twips::For(nullptr).ToPixels(debug ? kDebugOuterWidth : kNormalOuterWidth));
     EXPECT_EQ(w.height(), height);
     EXPECT_EQ(w.DebugMe->isChecked(), debug);
     EXPECT_EQ(w.mnuDebug->menuAction()->isVisible(), debug);
@@ -220,14 +192,12 @@ TEST(DebugStrip, SelectorShowsLineNorthAndViewDebugNarrowsTheWindow) {
 }
 
 TEST(Startup, AboutShowsThenHandsOverToTheMainWindow) {
-  // The order in which windows appear, whatever the machine's speed.
-  struct ShowOrder : QObject {
+  struct ShowOrder : QObject {  // the order windows appear in, whatever the machine's speed
     std::vector<QObject*> shown;
     bool eventFilter(QObject* o, QEvent* e) override {
       if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow() &&
-          std::find(shown.begin(), shown.end(), o) == shown.end()) {
+          !std::ranges::count(shown, o))
         shown.push_back(o);
-      }
       return false;
     }
   } order;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 #include "support/fakeui.h"
 
@@ -15,6 +16,7 @@ namespace {
 using testing::Rig;
 
 using Rows = std::array<std::string, kHighScoreRows>;
+const std::string kEntry = "Enter Your Name Here";
 
 struct HighScoresTest : ::testing::Test {
   Rig rig{true};
@@ -23,12 +25,14 @@ struct HighScoresTest : ::testing::Test {
 
   void Store(const std::string& level, const Rows& names, const Rows& scores) {
     for (std::size_t i = 0; i < kHighScoreRows; ++i) {
-      const std::string n = std::to_string(i + 1);
-      profile.ProfileWriteString(HighScoreSection(level), "NAME" + n, names[i]);
-      profile.ProfileWriteString(HighScoreSection(level), "SCORE" + n, scores[i]);
+      profile.ProfileWriteString(HighScoreSection(level), "NAME" + std::to_string(i + 1), names[i]);
+      profile.ProfileWriteString(HighScoreSection(level), "SCORE" + std::to_string(i + 1), scores[i]);
     }
   }
-
+  void Stats(const char* played, const char* won) {
+    profile.ProfileWriteString("STATS", "NOVICE_PLAY", played);
+    profile.ProfileWriteString("STATS", "NOVICE_WON", won);
+  }
   // Runs the window's load the way the end of a game does.
   HighScoreTable Load(HighScoreLoad expected) {
     HighScoreTable table;
@@ -41,36 +45,29 @@ struct HighScoresTest : ::testing::Test {
 TEST_F(HighScoresTest, FirstWinAtALevelTakesTheTopRowOfAnEmptyTable) {
   rig.Finish(40, 24);
   const HighScoreTable table = Load(HighScoreLoad::Entry);
-  EXPECT_EQ(table.EntryRow, 0);
-  EXPECT_EQ(table.MyName, (Rows{"Enter Your Name Here", " ", " ", " ", " "}));
+  EXPECT_EQ((std::tuple{table.EntryRow, table.GPlay, table.GWon, table.PctWon}),
+            (std::tuple{0, "1", "1", "100.0%"}));
+  EXPECT_EQ(table.MyName, (Rows{kEntry, " ", " ", " ", " "}));
   EXPECT_EQ(table.Score, (Rows{"40", "", "", "", ""}));
-  EXPECT_EQ(table.GPlay, "1");
-  EXPECT_EQ(table.GWon, "1");
-  EXPECT_EQ(table.PctWon, "100.0%");
   EXPECT_EQ(profile.ProfileReadString("HIGH_SCORES_NOVICE", "NAME1"), "*") << "nothing stored before OK";
 }
 
 // No threshold is stored, so every positive score asks for the window; the
 // table decides. A lost game enters as well; a tie keeps the older entry.
 TEST_F(HighScoresTest, AScoreEntersAboveTheFirstRowItBeatsAndPushesTheRestDown) {
-  struct Case {
-    Rows stored;
-    int score, row;
-    Rows names, scores;
-  };
   const Rows abcde{"A", "B", "C", "D", "E"};
-  for (const Case& c : {Case{{"30", "25", "20", "15", "10"}, 12, 4,
-                             {"A", "B", "C", "D", "Enter Your Name Here"}, {"30", "25", "20", "15", "12"}},
-                        Case{{"50", "40", "30", "20", "10"}, 35, 2,
-                             {"A", "B", "Enter Your Name Here", "C", "D"}, {"50", "40", "35", "30", "20"}},
-                        Case{{"20", "20", "20", "20", "20"}, 20, -1, abcde, {"20", "20", "20", "20", "20"}}}) {
-    SCOPED_TRACE(c.score);
-    Store("NOVICE", abcde, c.stored);
-    rig.Finish(c.score, 64 - c.score);
-    const HighScoreTable table = Load(c.row < 0 ? HighScoreLoad::NoEntry : HighScoreLoad::Entry);
-    EXPECT_EQ(table.EntryRow, c.row);
-    EXPECT_EQ(table.MyName, c.names);
-    EXPECT_EQ(table.Score, c.scores);
+  for (auto [stored, score, row, names, scores] :
+       {std::tuple{Rows{"30", "25", "20", "15", "10"}, 12, 4, Rows{"A", "B", "C", "D", kEntry},
+                   Rows{"30", "25", "20", "15", "12"}},
+        {{"50", "40", "30", "20", "10"}, 35, 2, {"A", "B", kEntry, "C", "D"}, {"50", "40", "35", "30", "20"}},
+        {{"20", "20", "20", "20", "20"}, 20, -1, abcde, {"20", "20", "20", "20", "20"}}}) {
+    SCOPED_TRACE(score);
+    Store("NOVICE", abcde, stored);
+    rig.Finish(score, 64 - score);
+    const HighScoreTable table = Load(row < 0 ? HighScoreLoad::NoEntry : HighScoreLoad::Entry);
+    EXPECT_EQ(table.EntryRow, row);
+    EXPECT_EQ(table.MyName, names);
+    EXPECT_EQ(table.Score, scores);
   }
   // A score of 0 never beats the empty rows of a fresh table either.
   EXPECT_EQ(HighScoreRowFor(ReadHighScoreTable(profile, "EXPERT"), 0), -1);
@@ -86,8 +83,7 @@ TEST_F(HighScoresTest, ViewingAndOkRewritesAllFiveRowsAsShown) {
   HighScoreTable table = Load(HighScoreLoad::Viewing);
   EXPECT_EQ(table.MyName, (Rows{"Ann", "Bob", " ", " ", " "}));
   EXPECT_EQ(table.Score, (Rows{"33", "", "", "", ""}));
-  EXPECT_EQ(table.GPlay, "0");
-  EXPECT_EQ(table.PctWon, "");
+  EXPECT_EQ((std::tuple{table.GPlay, table.PctWon}), (std::tuple{"0", ""}));
 
   table.MyName[1] = "Zed";
   SaveHighScoreTable(profile, table);
@@ -109,37 +105,30 @@ TEST_F(HighScoresTest, EachLevelHasItsOwnTableAndCounters) {
 
   game.mnuDiff_Click(2);
   HighScoreTable table = Load(HighScoreLoad::Viewing);
-  EXPECT_EQ(table.MyName[0], "Xavier");
-  EXPECT_EQ(table.PctWon, "12.5%");
+  EXPECT_EQ((std::tuple{table.MyName[0], table.PctWon}), (std::tuple{"Xavier", "12.5%"}));
 
   // A game at the new level counts there and is entered there.
   rig.Finish(30, 34);
   table = Load(HighScoreLoad::Entry);
-  EXPECT_EQ(table.EntryRow, 1);
-  EXPECT_EQ(table.GPlay, "9");
+  EXPECT_EQ((std::tuple{table.EntryRow, table.GPlay}), (std::tuple{1, "9"}));
 
   // The window stays usable beside the game: a level changed before OK must
   // not move this table into the other level's section.
   game.mnuDiff_Click(0);
   SaveHighScoreTable(profile, table);
-  EXPECT_EQ(profile.ProfileReadString("HIGH_SCORES_EXPERT", "NAME2"), "Enter Your Name Here");
+  EXPECT_EQ(profile.ProfileReadString("HIGH_SCORES_EXPERT", "NAME2"), kEntry);
   EXPECT_EQ(profile.ProfileReadString("HIGH_SCORES_NOVICE", "SCORE2"), "");
 }
 
 TEST_F(HighScoresTest, StoredValuesThatAreNotNumbersShowTheirLeadingNumber) {
   Store("NOVICE", {"A", "B", "C", "D", "E"}, {"lots", "17.5", "16.5 pts", "99999", " -5x"});
-  profile.ProfileWriteString("STATS", "NOVICE_PLAY", "seven");
-  profile.ProfileWriteString("STATS", "NOVICE_WON", "3 wins");
+  Stats("seven", "3 wins");
   HighScoreTable table = Load(HighScoreLoad::Viewing);
   EXPECT_EQ(table.Score, (Rows{"0", "18", "16", "32767", "-5"}));
-  EXPECT_EQ(table.GPlay, "0");
-  EXPECT_EQ(table.GWon, "3");
-
-  profile.ProfileWriteString("STATS", "NOVICE_PLAY", "4 games");
-  profile.ProfileWriteString("STATS", "NOVICE_WON", "");
+  EXPECT_EQ((std::tuple{table.GPlay, table.GWon}), (std::tuple{"0", "3"}));
+  Stats("4 games", "");  // an empty stored counter leaves its box empty
   table = Load(HighScoreLoad::Viewing);
-  EXPECT_EQ(table.GPlay, "4");
-  EXPECT_EQ(table.GWon, "") << "an empty stored counter leaves its box empty";
+  EXPECT_EQ((std::tuple{table.GPlay, table.GWon}), (std::tuple{"4", ""}));
 }
 
 TEST(PercentWon, OneDecimalRoundedHalfAwayFromZero) {

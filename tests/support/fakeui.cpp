@@ -13,9 +13,8 @@ void RecordingUi::FlashLine(const std::string& Compass, std::int16_t theline) {
   flashes.emplace_back(Compass, theline);
   // The window blinks the line through other colours; the engine must leave
   // it in the computer's colour whatever the blink left behind.
-  if (game != nullptr) {
-    if (LineControl* line = game->lines.Line(Compass, theline)) line->BackColor = kSystemDesktop;
-  }
+  if (LineControl* line = game != nullptr ? game->lines.Line(Compass, theline) : nullptr)
+    line->BackColor = kSystemDesktop;
 }
 
 void RecordingUi::ReloadWindow() {
@@ -30,38 +29,27 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, ignored);
-  std::filesystem::remove_all(path_, ignored);
+  namespace fs = std::filesystem;
+  std::error_code ignored;  // a test may have left the folder read-only
+  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  fs::remove_all(path_, ignored);
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream out;
-  out << in.rdbuf();
+  out << std::ifstream(path, std::ios::binary).rdbuf();
   return out.str();
 }
 
 void WriteFile(const std::string& path, const std::string& content) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << content;
-}
-
-Rig::Rig(bool scriptedComputer) {
-  ui.game = &game;
-  if (scriptedComputer) game.ComputerTurnHook = nullptr;
-  game.Load();
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
 }
 
 bool Claim(Game& game, const std::string& Compass, int n) {
   const LineControl* line = game.lines.Line(Compass, n);
   if (line == nullptr || !line->Enabled) return false;
-  if (Compass == "horz") {
-    game.hline_Click(static_cast<std::int16_t>(n));
-  } else {
-    game.vline_Click(static_cast<std::int16_t>(n));
-  }
+  const auto index = static_cast<std::int16_t>(n);
+  Compass == "horz" ? game.hline_Click(index) : game.vline_Click(index);
   return true;
 }
 

@@ -21,10 +21,7 @@ class RecordingUi : public GameUi {
   std::vector<std::pair<std::string, std::int16_t>> flashes;
   std::vector<std::pair<std::string, std::string>> messages;  // title, text
   std::vector<std::string> questions;
-  int sounds = 0;
-  int highScoreWindows = 0;
-  int reloads = 0;
-  int quits = 0;
+  int sounds = 0, highScoreWindows = 0, reloads = 0, quits = 0;
 
   void FlashLine(const std::string& Compass, std::int16_t theline) override;
   void PlayCaptureSound() override { ++sounds; }
@@ -66,7 +63,11 @@ struct Rig {
 
   // When scriptedComputer is true the computer's turn does nothing, so a
   // test can play both sides through the claim path.
-  explicit Rig(bool scriptedComputer = false);
+  explicit Rig(bool scriptedComputer = false) {
+    ui.game = &game;
+    if (scriptedComputer) game.ComputerTurnHook = nullptr;
+    game.Load();
+  }
 
   // Ends the game with these scores, as the last line would.
   void Finish(int human, int computer) {

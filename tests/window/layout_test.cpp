@@ -61,32 +61,26 @@ TEST(LayoutBoard, TooSmallAreaGivesEmptyBoxesAndPlacesLinesSideBySide) {
 TEST(LayoutBoard, GridFillsTheInnerArea) {
   std::vector<std::tuple<float, float, float>> areas;
   for (int eighths = 0; eighths < 8; ++eighths) areas.emplace_back(5060.0f, 5964.0f + eighths / 8.0f, 5000.0f);
-  for (int width = 700; width <= 20000; width += 37) {
+  for (int width = 700; width <= 20000; width += 37)
     for (int height = 600; height <= 16000; height += 271) {
       // Areas too small for their nine lines cannot be filled.
       const auto outer = static_cast<float>(height + 60);
       const BoardGeometry g = LayoutBoard(outer, 0, 0);
       if (width >= 9 * g.VLineWidth && height >= 9 * g.HLineHeight) areas.emplace_back(outer, width, height);
     }
-  }
   ASSERT_GT(areas.size(), 20000u);
   for (auto [outer, width, height] : areas) {
     SCOPED_TRACE(::testing::Message() << outer << ", " << width << " x " << height);
     const BoardGeometry g = LayoutBoard(outer, width, height);
-    for (int row = 0; row < 8; ++row) {
-      for (int col = 0; col < 8; ++col) {
-        const Rect& box = g.gridbx1[row * 8 + col + 1];
-        const Rect& west = g.vline[row * 9 + col + 1];
-        const Rect& east = g.vline[row * 9 + col + 2];
-        const Rect& north = g.hline[row * 8 + col + 1];
-        const Rect& south = g.hline[row * 8 + col + 9];
-        ASSERT_EQ(west.Left + west.Width, box.Left);
-        ASSERT_EQ(box.Left + box.Width, east.Left);
-        ASSERT_EQ(north.Top + north.Height, box.Top);
-        ASSERT_EQ(box.Top + box.Height, south.Top);
-        ASSERT_EQ(north.Left, box.Left);
-        ASSERT_EQ(west.Top, box.Top);
-      }
+    for (int b = 1; b <= 64; ++b) {
+      const Rect &box = g.gridbx1[b], &north = g.hline[b], &south = g.hline[b + 8];
+      const Rect &west = g.vline[b + (b - 1) / 8], &east = g.vline[b + (b - 1) / 8 + 1];
+      ASSERT_EQ(west.Left + west.Width, box.Left) << b;
+      ASSERT_EQ(box.Left + box.Width, east.Left) << b;
+      ASSERT_EQ(north.Top + north.Height, box.Top) << b;
+      ASSERT_EQ(box.Top + box.Height, south.Top) << b;
+      ASSERT_EQ(north.Left, box.Left) << b;
+      ASSERT_EQ(west.Top, box.Top) << b;
     }
     ASSERT_EQ(g.vline[72].Left + g.VLineWidth, width);
     ASSERT_EQ(g.hline[72].Top + g.HLineHeight, height);
