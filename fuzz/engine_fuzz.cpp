@@ -11,9 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <set>
 #include <string>
-#include <utility>
 
 #include "computer/computer.h"
 #include "computer/random.h"
@@ -21,11 +19,17 @@
 #include "engine/gameui.h"
 #include "fuzzsupport.h"
 #include "records/profileman.h"
+#include "support/gamecheck.h"
 
 using pellumo::fuzz::Check;
 using pellumo::Game;
 
 namespace {
+
+void CheckBoard(const Game& game, int advicePaid) {
+  const std::string problem = pellumo::testing::BoardProblem(game, advicePaid);
+  Check(problem.empty(), problem);
+}
 
 class FuzzUi : public pellumo::GameUi {
  public:
@@ -57,50 +61,12 @@ class FuzzUi : public pellumo::GameUi {
     ++gameOvers;
     Check(gameOvers == 1, "one game ended twice");
     Check(game->BoardFull(), "a game ended with free lines left");
-    int human = 0, computer = 0;
-    for (int b = 1; b <= pellumo::kBoxes; ++b) {
-      const pellumo::BoxFill& fill = game->gridbx1[static_cast<std::size_t>(b)];
-      Check(!fill.Enabled, "box " + std::to_string(b) + " open at the end of a game");
-      if (fill.BackColor == pellumo::kHumanBox) ++human;
-      else if (fill.BackColor == pellumo::kComputerBox) ++computer;
-      else Check(false, "box " + std::to_string(b) + " closed without an owner's colour");
-    }
-    Check(game->Player2Score == computer, "the computer's score is not its boxes");
-    Check(game->Player1Score + adviceCharged == human,
-          "the human's score is not its boxes less the Advice paid");
+    CheckBoard(*game, adviceCharged);
   }
 };
 
-// The history, the line store and the boxes describe one and the same board.
 void CheckConsistent(Game& game, const FuzzUi& ui) {
-  std::set<std::pair<std::string, int>> claimed;
-  for (std::int32_t i = 1; i <= game.GameMoves.Count(); ++i) {
-    const pellumo::Moves& m = game.GameMoves.Item(i);
-    const pellumo::LineControl* line = game.lines.Line(m.Compass, m.LineNum);
-    Check(line != nullptr, "the history holds a line that is not on the board");
-    Check(!line->Enabled, "the history holds a line that is still free");
-    Check(claimed.emplace(m.Compass, m.LineNum).second,
-          "line " + m.Compass + " " + std::to_string(m.LineNum) + " claimed twice");
-  }
-  int taken = 0;
-  for (int n = 1; n <= pellumo::kLinesPerOrientation; ++n)
-    taken += !game.lines.hline[n].Enabled + !game.lines.vline[n].Enabled;
-  // The computer's capture draws lines without recording them, so the
-  // history may be shorter than the board, never longer.
-  Check(taken >= game.GameMoves.Count(), "the history holds more lines than are drawn");
-
-  int closed = 0;
-  for (std::int16_t b = 1; b <= pellumo::kBoxes; ++b) {
-    const pellumo::box& x = game.AllBoxes.Item(b);
-    const bool drawn = game.lines.HTaken(x.LineNorth) && game.lines.HTaken(x.LineSouth) &&
-                       game.lines.VTaken(x.LineEast) && game.lines.VTaken(x.LineWest);
-    const bool filled = !game.gridbx1[static_cast<std::size_t>(b)].Enabled;
-    Check(drawn == filled, "box " + std::to_string(b) + " filled " + (filled ? "" : "not ") +
-                               "although its four lines are " + (drawn ? "" : "not ") + "drawn");
-    closed += filled;
-  }
-  Check(game.Player1Score + ui.adviceCharged + game.Player2Score == closed,
-        "the scores do not account for the closed boxes");
+  CheckBoard(game, ui.adviceCharged);
   if (game.BoardFull()) Check(ui.gameOvers == 1, "a full board without the end of the game");
   if (!game.BoardFull()) Check(game.CurrentPlayer == 1, "the human's turn ended with lines free");
 }

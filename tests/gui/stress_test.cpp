@@ -6,9 +6,9 @@
 // turn or a flash runs, no line may be taken twice, and a finished game must
 // account for all 64 boxes.
 #include <random>
-#include <set>
 
 #include "gui/guirig.h"
+#include "support/gamecheck.h"
 
 namespace pellumo::testing {
 namespace {
@@ -142,28 +142,11 @@ struct Stress {
     return paid;
   }
 
-  // Every move once and by its owner; a full board with every box accounted.
+  // Every move once and by its owner, the boxes as the lines say, the scores
+  // as the boxes say; and a count of the games finished.
   void CheckIdle() {
-    Game& g = game();
-    std::set<LineId> taken;
-    for (int i = 1; i <= g.GameMoves.Count(); ++i) {
-      const Moves& m = g.GameMoves.Item(i);
-      const LineControl& line = *g.lines.Line(m.Compass, m.LineNum);
-      EXPECT_TRUE(taken.emplace(m.Compass, m.LineNum).second) << m.Compass << m.LineNum << " twice";
-      EXPECT_FALSE(line.Enabled);
-      EXPECT_EQ(LineOwner(line), m.PlayerNum) << m.Compass << m.LineNum;
-    }
-    if (!g.BoardFull() || fullChecked == Window()) return;
-    fullChecked = Window(), ++finished;
-    int human = 0, computer = 0;
-    for (int b = 1; b <= kBoxes; ++b) {
-      EXPECT_FALSE(g.gridbx1[b].Enabled) << "box " << b;
-      human += g.gridbx1[b].BackColor == kHumanBox;
-      computer += g.gridbx1[b].BackColor == kComputerBox;
-    }
-    EXPECT_EQ(human + computer, kBoxes);
-    EXPECT_EQ(g.Player2Score, computer);
-    EXPECT_EQ(g.Player1Score + Paid(), human);
+    EXPECT_EQ(BoardProblem(game(), Paid()), "");
+    if (game().BoardFull() && fullChecked != Window()) fullChecked = Window(), ++finished;
   }
 };
 
