@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -32,14 +33,22 @@ class SilentUi : public GameUi {
   void Quit() override {}
 };
 
-std::string SettingsFolder() {
-  static const std::string folder = [] {
-    std::string base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string pattern = base + "/pellumo-bench-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) return std::string("/tmp");
-    return pattern;
-  }();
-  return folder;
+// The settings a game writes go to memory-backed storage, in a folder of
+// the run's own that is removed when the run ends.
+const std::string& SettingsFolder() {
+  static const struct Folder {
+    std::string path = [] {
+      std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+      pattern += "/pellumo-bench-XXXXXX";
+      if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+      return pattern;
+    }();
+    ~Folder() {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  } folder;
+  return folder.path;
 }
 
 struct Bench {
