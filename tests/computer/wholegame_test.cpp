@@ -3,11 +3,7 @@
 // every game must end with a full board, every box scored exactly once, no
 // line claimed twice, every move in its player's colour, one end-of-game
 // message, and the human to move after every click until then.
-#include <stdlib.h>
-
-#include <filesystem>
 #include <random>
-#include <stdexcept>
 
 #include "computer/boards.h"
 #include "support/gamecheck.h"
@@ -17,36 +13,11 @@ namespace {
 
 using namespace testing;
 
-// The game counts every finished game in its settings file, written durably
-// each time. These games test the play, not the disk: the settings go to
-// memory-backed storage when the machine has it.
-struct Table {
-  std::string folder = [] {
-    std::error_code ec;
-    std::string pattern = std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm/" : ::testing::TempDir();
-    pattern += "pellumo-games-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    return pattern;
-  }();
-  ProfileMan profile{folder};
-  RecordingUi ui;
-  ScriptedRandom random;
-  Game game{profile, ui, random};
-  Table() {
-    ui.game = &game;
-    game.Load();
-  }
-  ~Table() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
-};
-
 struct WholeGameTest : ::testing::TestWithParam<int> {};
 
 TEST_P(WholeGameTest, EveryGameEndsWholeAndFair) {
   const int level = GetParam();
-  Table rig;
+  Rig rig;
   Game& game = rig.game;
   game.mnuDiff_Click(static_cast<std::int16_t>(level));
   rig.random.Seed(1000u + static_cast<std::uint32_t>(level));
