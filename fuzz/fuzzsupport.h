@@ -5,7 +5,7 @@
 
 namespace pellumo::fuzz {
 
-// A folder of this process's own, on /dev/shm when there is one (the
+// A folder of this process's own, in memory where the machine allows (the
 // engine rewrites its settings file at every load and game end, so a disk
 // folder would make each run slow). Created on first use.
 const std::string& ScratchFolder();

@@ -1,10 +1,5 @@
 #include "support/fakeui.h"
 
-#include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -21,22 +16,6 @@ void RecordingUi::FlashLine(const std::string& Compass, std::int16_t theline) {
 void RecordingUi::ReloadWindow() {
   ++reloads;
   if (game != nullptr) game->Load();
-}
-
-TempFolder::TempFolder() {
-  // The game writes its settings durably; the tests check what is written,
-  // not the disk, so memory-backed storage is used where the machine has it.
-  std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm/" : ::testing::TempDir();
-  pattern += "pellumo-XXXXXX";
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  namespace fs = std::filesystem;
-  std::error_code ignored;  // a test may have left the folder read-only
-  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-  fs::remove_all(path_, ignored);
 }
 
 std::string ReadFile(const std::string& path) {

@@ -11,6 +11,7 @@
 #include "engine/game.h"
 #include "engine/gameui.h"
 #include "records/profileman.h"
+#include "support/tempfolder.h"
 
 namespace pellumo::testing {
 
@@ -35,20 +36,6 @@ class RecordingUi : public GameUi {
   void ShowHighScore() override { ++highScoreWindows; }
   void ReloadWindow() override;
   void Quit() override { ++quits; }
-};
-
-// A folder under the test temp dir, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::string& path() const { return path_; }
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
 };
 
 std::string ReadFile(const std::string& path);
