@@ -12,7 +12,7 @@ namespace {
 
 // Adds one to a stored count; at the top of the 16-bit range it stays put
 // rather than wrapping to a negative number.
-void CountUp(ProfileMan& profile, const std::string& key) {
+void CountUp(ProfileText& profile, const std::string& key) {
   const std::int16_t count = profile.ProfileReadInt("STATS", key);
   const int next = count < 32767 ? count + 1 : count;
   profile.ProfileWriteString("STATS", key, std::to_string(next));
@@ -21,13 +21,14 @@ void CountUp(ProfileMan& profile, const std::string& key) {
 }  // namespace
 
 void Game::GameOver() {
-  if (Player1Score <= Player2Score) {
-    ui_.MessageBox("You Lose!!!", "Game Over");
-  } else {
-    ui_.MessageBox("You Won!!!", "Game Over");
-    CountUp(profile_, DifficultyLevel + "_WON");
-  }
-  CountUp(profile_, DifficultyLevel + "_PLAY");
+  const bool won = Player1Score > Player2Score;
+  ui_.MessageBox(won ? "You Won!!!" : "You Lose!!!", "Game Over");
+  // Both counts in one change, so that another copy of the game finishing
+  // at the same moment cannot lose either.
+  profile_.ProfileChange([&](ProfileText& stats) {
+    if (won) CountUp(stats, DifficultyLevel + "_WON");
+    CountUp(stats, DifficultyLevel + "_PLAY");
+  });
 
   const double threshold =
       std::nearbyint(LeadingValue(profile_.ProfileReadString("HIGH_SCORES", "FIFTH_SCORE")));

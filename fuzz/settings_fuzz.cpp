@@ -122,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A default that no read can return (it holds a line break) tells
     // "absent" from any stored value.
-    const std::string got = pellumo::IniReadString(path, section, key, "\n");
+    const std::string got = pellumo::IniReadValue(ReadFile(path), section, key, "\n");
     Check(got == ExpectedRead(value), "the value written does not read back as written");
     Check(profile.ProfileReadString(section, key) == got, "ProfileMan reads another value");
 

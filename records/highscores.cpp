@@ -1,6 +1,7 @@
 #include "records/highscores.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include "engine/game.h"
@@ -46,7 +47,7 @@ std::string PercentWon(std::string_view GPlay, std::string_view GWon) {
   return text;
 }
 
-void ReadHighScoreCounters(ProfileMan& profile, HighScoreTable& table) {
+void ReadHighScoreCounters(const ProfileText& profile, HighScoreTable& table) {
   const std::string played = profile.ProfileReadString("STATS", table.Level + "_PLAY");
   const std::string won = profile.ProfileReadString("STATS", table.Level + "_WON");
   // An entry stored empty leaves its box as it was, and with it no share.
@@ -55,7 +56,7 @@ void ReadHighScoreCounters(ProfileMan& profile, HighScoreTable& table) {
   table.PctWon = PercentWon(table.GPlay, table.GWon);
 }
 
-HighScoreTable ReadHighScoreTable(ProfileMan& profile, const std::string& level) {
+HighScoreTable ReadHighScoreTable(const ProfileText& profile, const std::string& level) {
   HighScoreTable table;
   table.Level = level;
   const std::string section = HighScoreSection(level);
@@ -91,7 +92,7 @@ void EnterHighScore(HighScoreTable& table, int row, std::int16_t score) {
 }
 
 HighScoreLoad HighScoreFormLoad(Game& game, HighScoreTable& table) {
-  table = ReadHighScoreTable(game.profile(), game.DifficultyLevel);
+  table = ReadHighScoreTable(game.profile().ProfileRead(), game.DifficultyLevel);
   if (!game.NewHighScore) return HighScoreLoad::Viewing;
   game.NewHighScore = false;
   const int row = HighScoreRowFor(table, game.Player1Score);
@@ -100,12 +101,33 @@ HighScoreLoad HighScoreFormLoad(Game& game, HighScoreTable& table) {
   return HighScoreLoad::Entry;
 }
 
-void SaveHighScoreTable(ProfileMan& profile, const HighScoreTable& table) {
+bool SaveHighScoreTable(ProfileMan& profile, const HighScoreTable& table) {
   const std::string section = HighScoreSection(table.Level);
-  for (int i = 0; i < kHighScoreRows; ++i) {
-    profile.ProfileWriteString(section, RowKey("NAME", i), table.MyName[static_cast<std::size_t>(i)]);
-    profile.ProfileWriteString(section, RowKey("SCORE", i), table.Score[static_cast<std::size_t>(i)]);
-  }
+  bool entered = true;
+  const bool written = profile.ProfileChange([&](ProfileText& text) {
+    HighScoreTable stored = ReadHighScoreTable(text, table.Level);
+    if (table.EntryRow >= 0 && table.EntryRow < kHighScoreRows) {
+      const auto entry = static_cast<std::size_t>(table.EntryRow);
+      const auto score = static_cast<std::int16_t>(WholeNumber(table.Score[entry]));
+      const int row = HighScoreRowFor(stored, score);
+      if (row >= 0) {
+        EnterHighScore(stored, row, score);
+        stored.MyName[static_cast<std::size_t>(row)] = table.MyName[entry];
+      } else {
+        entered = false;
+        std::fprintf(stderr,
+                     "pellumo: the score %d of \"%s\" no longer makes the %s top five; "
+                     "not saved\n",
+                     score, table.MyName[entry].c_str(), table.Level.c_str());
+      }
+    }
+    for (int i = 0; i < kHighScoreRows; ++i) {
+      const auto n = static_cast<std::size_t>(i);
+      text.ProfileWriteString(section, RowKey("NAME", i), stored.MyName[n]);
+      text.ProfileWriteString(section, RowKey("SCORE", i), stored.Score[n]);
+    }
+  });
+  return written != 0 && entered;
 }
 
 }  // namespace pellumo

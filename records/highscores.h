@@ -12,6 +12,7 @@ namespace pellumo {
 
 class Game;
 class ProfileMan;
+class ProfileText;
 
 inline constexpr int kHighScoreRows = 5;
 inline constexpr std::string_view kEnterYourName = "Enter Your Name Here";
@@ -44,9 +45,9 @@ std::string PercentWon(std::string_view GPlay, std::string_view GWon);
 // The stored table and counters of a level, for viewing. A row without a
 // stored name stays blank and its score is not read; a stored score shows as
 // its leading number rounded to a whole number ("0" when there is none).
-HighScoreTable ReadHighScoreTable(ProfileMan& profile, const std::string& level);
+HighScoreTable ReadHighScoreTable(const ProfileText& profile, const std::string& level);
 // Re-reads only the counters and the share won of table.Level.
-void ReadHighScoreCounters(ProfileMan& profile, HighScoreTable& table);
+void ReadHighScoreCounters(const ProfileText& profile, HighScoreTable& table);
 
 // The first row whose score is smaller than score (an empty score counts as
 // 0; an equal score keeps its place above the newer one), or -1.
@@ -66,8 +67,14 @@ enum class HighScoreLoad {
 // afterwards in every case.
 HighScoreLoad HighScoreFormLoad(Game& game, HighScoreTable& table);
 
-// OK: writes all five rows as they stand ("NAME1".."NAME5",
-// "SCORE1".."SCORE5") into the section of table.Level.
-void SaveHighScoreTable(ProfileMan& profile, const HighScoreTable& table);
+// OK: writes all five rows ("NAME1".."NAME5", "SCORE1".."SCORE5") into the
+// section of table.Level. Another copy of the game may have written that
+// section since the window read it, so the rows are taken as stored now,
+// under the settings lock, and the window's entry, if it holds one, is ranked
+// into them with the name as typed. With no other copy that is exactly the
+// table the window shows. An entry that no longer makes the top five is left
+// out, with one line on standard error. False when that happened or the
+// file could not be written.
+bool SaveHighScoreTable(ProfileMan& profile, const HighScoreTable& table);
 
 }  // namespace pellumo

@@ -158,7 +158,7 @@ class HighScore : public QWidget {
 
   // Re-reads the counters only, keeping the rows and a name being typed.
   void RefreshCounters() {
-    ReadHighScoreCounters(profile_, table_);
+    ReadHighScoreCounters(profile_.ProfileRead(), table_);
     ShowCounters();
   }
 

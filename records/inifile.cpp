@@ -8,8 +8,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "records/atomicfile.h"
-
 namespace pellumo {
 
 namespace {
@@ -112,13 +110,13 @@ void CloseLastLine(std::string& out, std::string_view eol) {
   out.append(out.ends_with('\r') ? "\n" : eol);
 }
 
-enum class Load { Ok, Absent, Failed };
+}  // namespace
 
-Load LoadFile(const std::string& path, std::string& out) {
+IniLoad IniLoadFile(const std::string& path, std::string& out) {
   // O_NONBLOCK: a FIFO in the file's place must not hang the game.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return errno == ENOENT ? Load::Absent : Load::Failed;
-  Load result = Load::Failed;
+  if (fd < 0) return errno == ENOENT ? IniLoad::Absent : IniLoad::Failed;
+  IniLoad result = IniLoad::Failed;
   struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
     char buf[65536];
@@ -127,7 +125,7 @@ Load LoadFile(const std::string& path, std::string& out) {
       if (n > 0) {
         out.append(buf, static_cast<std::size_t>(n));
       } else if (n == 0) {
-        result = Load::Ok;
+        result = IniLoad::Ok;
         break;
       } else if (errno != EINTR) {
         break;
@@ -137,15 +135,6 @@ Load LoadFile(const std::string& path, std::string& out) {
   ::close(fd);
   return result;
 }
-
-std::optional<std::string> FileLookup(const std::string& path, std::string_view section,
-                                      std::string_view key) {
-  std::string text;
-  if (LoadFile(path, text) != Load::Ok) return std::nullopt;
-  return IniLookup(text, section, key);
-}
-
-}  // namespace
 
 std::optional<std::string> IniLookup(std::string_view text, std::string_view section,
                                      std::string_view key) {
@@ -198,9 +187,9 @@ std::int32_t IniLeadingInt(std::string_view value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(negative ? -n : n, -kCap, kCap - 1));
 }
 
-std::string IniReadString(const std::string& path, std::string_view section,
-                          std::string_view key, std::string_view def) {
-  std::optional<std::string> value = FileLookup(path, section, key);
+std::string IniReadValue(std::string_view text, std::string_view section, std::string_view key,
+                         std::string_view def) {
+  std::optional<std::string> value = IniLookup(text, section, key);
   if (!value) return std::string(def);
   if (value->size() > kIniMaxValue) {
     // Step back over UTF-8 continuation bytes so no character is split.
@@ -211,17 +200,10 @@ std::string IniReadString(const std::string& path, std::string_view section,
   return std::string(Trim(*value));
 }
 
-std::int32_t IniReadInt(const std::string& path, std::string_view section, std::string_view key,
-                        std::int32_t def) {
-  const std::optional<std::string> value = FileLookup(path, section, key);
+std::int32_t IniReadNumber(std::string_view text, std::string_view section,
+                           std::string_view key, std::int32_t def) {
+  const std::optional<std::string> value = IniLookup(text, section, key);
   return value ? IniLeadingInt(*value) : def;
-}
-
-bool IniWriteString(const std::string& path, std::string_view section, std::string_view key,
-                    std::string_view value) {
-  std::string text;
-  if (LoadFile(path, text) == Load::Failed) return false;  // never overwrite what we cannot read
-  return AtomicWriteFile(path, IniUpdate(text, section, key, value));
 }
 
 }  // namespace pellumo

@@ -36,16 +36,20 @@ std::string IniUpdate(std::string_view text, std::string_view section, std::stri
 // without digits, saturated to the 32-bit range.
 std::int32_t IniLeadingInt(std::string_view value);
 
-// On a file. A file that is absent, unreadable or not a regular file reads
-// as the default; writing to it then fails and changes nothing.
-// The value trimmed and cut to kIniMaxValue bytes (never inside a UTF-8
-// character), or def when absent.
-std::string IniReadString(const std::string& path, std::string_view section,
-                          std::string_view key, std::string_view def);
-std::int32_t IniReadInt(const std::string& path, std::string_view section, std::string_view key,
-                        std::int32_t def);
-// Rewrites the file atomically; false when it could not be written.
-bool IniWriteString(const std::string& path, std::string_view section, std::string_view key,
-                    std::string_view value);
+// The value as a text read returns it: trimmed and cut to kIniMaxValue
+// bytes (never inside a UTF-8 character), or def when absent.
+std::string IniReadValue(std::string_view text, std::string_view section, std::string_view key,
+                         std::string_view def);
+// The leading whole number of the value, or def when absent.
+std::int32_t IniReadNumber(std::string_view text, std::string_view section,
+                           std::string_view key, std::int32_t def);
+
+enum class IniLoad {
+  Ok,
+  Absent,  // no file: reads give the defaults, a write creates it
+  Failed,  // unreadable, or not a regular file: it must never be replaced
+};
+// Reads the whole file at path into out.
+IniLoad IniLoadFile(const std::string& path, std::string& out);
 
 }  // namespace pellumo

@@ -81,7 +81,7 @@ void ReportMemory() {
   }
 }
 
-int Main(int argc, char** argv) {
+int Main(int argc, char** argv, const std::string& installedDataFolder) {
   if (const auto reason = NoDisplayReason([](const char* name) { return std::getenv(name); })) {
     std::cerr << "Pellumo! needs a graphical display to show its window: " << *reason
               << ".\nStart it from a desktop session, or under xvfb-run.\n";
@@ -90,10 +90,15 @@ int Main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Pellumo!");
   QApplication::setApplicationVersion("1.0.4");
+  QGuiApplication::setDesktopFileName("io.github.pellumo.Pellumo");
   QApplication::setWindowIcon(ProgramIcon());
   InstallFontSubstitutes();
 
-  GameHost host(QCoreApplication::applicationDirPath());
+  const GamePlaces places =
+      installedDataFolder.empty()
+          ? PortablePlaces(QCoreApplication::applicationDirPath().toStdString())
+          : InstalledPlaces(installedDataFolder, [](const char* name) { return std::getenv(name); });
+  GameHost host(places);
   host.Start();
   const int result = host.Quitting() ? 0 : app.exec();
   ReportMemory();

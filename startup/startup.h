@@ -19,6 +19,9 @@ std::optional<std::string> NoDisplayReason(
 void ReportFirstPaint();
 void ReportMemory();
 
-int Main(int argc, char** argv);
+// installedDataFolder: empty for the portable layout, where everything is
+// beside the executable; otherwise the executable was built for the
+// installed layout and finds its sound and help there.
+int Main(int argc, char** argv, const std::string& installedDataFolder);
 
 }  // namespace pellumo

@@ -13,12 +13,12 @@
 
 namespace pellumo {
 
-GameHost::GameHost(const QString& programFolder, std::unique_ptr<RandomSource> random)
-    : programFolder_(programFolder),
-      profile_(programFolder.toStdString()),
+GameHost::GameHost(const GamePlaces& places, std::unique_ptr<RandomSource> random)
+    : dataFolder_(QString::fromStdString(places.dataFolder)),
+      profile_(places.settingsFolder, places.defaultsFile),
       random_(random ? std::move(random) : std::make_unique<ClockRandom>()),
       game_(std::make_unique<Game>(profile_, *this, *random_)),
-      sound_(std::make_unique<CaptureSound>(programFolder + "/Robotz Recycle.wav")) {}
+      sound_(std::make_unique<CaptureSound>(dataFolder_ + "/Robotz Recycle.wav")) {}
 
 GameHost::~GameHost() {
   delete window_.data();
@@ -59,7 +59,7 @@ void GameHost::mnuAbout_Click() {
 
 void GameHost::mnuHowTo_Click() {
   if (!help_) help_ = new HelpViewer();
-  help_->Open(programFolder_ + "/help/index.html");
+  help_->Open(dataFolder_ + "/help/index.html");
 }
 
 void GameHost::WhenIdle(std::function<void()> action) {

@@ -18,6 +18,7 @@
 #include "engine/game.h"
 #include "computer/random.h"
 #include "engine/gameui.h"
+#include "records/places.h"
 #include "records/profileman.h"
 
 namespace pellumo {
@@ -31,14 +32,13 @@ class GameHost : public QObject, public GameUi {
   Q_OBJECT
 
  public:
-  // programFolder holds the settings file, the sound and the help pages.
+  // places: where the settings file, the sound and the help pages are.
   // Without a random source the game seeds one from the clock.
-  explicit GameHost(const QString& programFolder, std::unique_ptr<RandomSource> random = nullptr);
+  explicit GameHost(const GamePlaces& places, std::unique_ptr<RandomSource> random = nullptr);
   ~GameHost() override;
 
   Game& game() { return *game_; }
   ProfileMan& profile() { return profile_; }
-  const QString& ProgramFolder() const { return programFolder_; }
 
   // The main window, loaded (its load step run) when there is none yet.
   MainWindow* LoadMainWindow();
@@ -100,7 +100,7 @@ class GameHost : public QObject, public GameUi {
   void RunPending();
   void UnloadMainWindow();
 
-  QString programFolder_;
+  QString dataFolder_;
   ProfileMan profile_;
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<Game> game_;

@@ -456,9 +456,10 @@ void MainWindow::mnuDiff_Click(int Index) {
 
 void MainWindow::mnuSaveSize_Click() {
   const QSizeF outer = OuterTwips();
-  ProfileMan& profile = game_.profile();
-  profile.ProfileWriteString("Sizes", "Width", TwipsText(static_cast<float>(outer.width())));
-  profile.ProfileWriteString("Sizes", "Height", TwipsText(static_cast<float>(outer.height())));
+  game_.profile().ProfileChange([&](ProfileText& sizes) {
+    sizes.ProfileWriteString("Sizes", "Width", TwipsText(static_cast<float>(outer.width())));
+    sizes.ProfileWriteString("Sizes", "Height", TwipsText(static_cast<float>(outer.height())));
+  });
 }
 
 void MainWindow::mnuReplay_Click() {

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <iterator>
 #include <string>
 
 #include "engine/game.h"
@@ -37,8 +36,12 @@ struct StoredRig : testing::Rig {
     for (const auto& [title, text] : ui.messages) ends += title == "Game Over";
     return game.BoardFull() && ends == 1 && game.Player1Score + game.Player2Score == kBoxes;
   }
-  // No temporary or other file beside the settings file.
-  bool IniAlone() const { return std::distance(fs::directory_iterator(folder.path()), {}) == 1; }
+  // No temporary or other file beside the settings file and its lock.
+  bool IniAlone() const {
+    for (const auto& e : fs::directory_iterator(folder.path()))
+      if (e.path() != ini && e.path() != ini + ".lock") return false;
+    return true;
+  }
 };
 
 TEST(SettingsFaults, DiskFullThroughAWholeGameLosesNothing) {

@@ -27,7 +27,7 @@ struct GuiRig {
   explicit GuiRig(const std::string& settings = "", bool startUp = false) {
     qputenv("HOME", QByteArray::fromStdString(folder.path()));
     if (!settings.empty()) WriteFile(folder.file("pellumo.ini"), settings);
-    host = std::make_unique<GameHost>(QString::fromStdString(folder.path()),
+    host = std::make_unique<GameHost>(PortablePlaces(folder.path()),
                                       std::make_unique<ScriptedRandom>(4242));
     host->flashMilliseconds = 30;
     host->answerHook = [this](const std::string& text, const std::string&, bool yesNo) {

@@ -70,10 +70,12 @@ TEST_F(HighScoresTest, AScoreEntersAboveTheFirstRowItBeatsAndPushesTheRestDown) 
     EXPECT_EQ(table.Score, scores);
   }
   // A score of 0 never beats the empty rows of a fresh table either.
-  EXPECT_EQ(HighScoreRowFor(ReadHighScoreTable(profile, "EXPERT"), 0), -1);
+  EXPECT_EQ(HighScoreRowFor(ReadHighScoreTable(profile.ProfileRead(), "EXPERT"), 0), -1);
 }
 
-TEST_F(HighScoresTest, ViewingAndOkRewritesAllFiveRowsAsShown) {
+// OK on a table that was only viewed writes the rows as stored now: whatever
+// the window holds in them, and whatever it read, never overwrites a row.
+TEST_F(HighScoresTest, ViewingAndOkRewritesAllFiveRowsAsStored) {
   const std::string section = HighScoreSection("NOVICE");
   profile.ProfileWriteString(section, "NAME1", "Ann");
   profile.ProfileWriteString(section, "SCORE1", "33 boxes");
@@ -86,13 +88,42 @@ TEST_F(HighScoresTest, ViewingAndOkRewritesAllFiveRowsAsShown) {
   EXPECT_EQ((std::tuple{table.GPlay, table.PctWon}), (std::tuple{"0", ""}));
 
   table.MyName[1] = "Zed";
-  SaveHighScoreTable(profile, table);
+  profile.ProfileWriteString(section, "NAME3", "Cy");  // another copy's OK
+  profile.ProfileWriteString(section, "SCORE3", "7");
+  EXPECT_TRUE(SaveHighScoreTable(profile, table));
   EXPECT_EQ(profile.ProfileReadString(section, "SCORE1"), "33");
   // A blank row is stored as an empty name with an empty score, which from
   // then on shows as a row scoring 0.
-  const HighScoreTable again = ReadHighScoreTable(profile, "NOVICE");
-  EXPECT_EQ(again.MyName, (Rows{"Ann", "Zed", "", "", ""}));
-  EXPECT_EQ(again.Score, (Rows{"33", "0", "0", "0", "0"}));
+  const HighScoreTable again = ReadHighScoreTable(profile.ProfileRead(), "NOVICE");
+  EXPECT_EQ(again.MyName, (Rows{"Ann", "Bob", "Cy", "", ""}));
+  EXPECT_EQ(again.Score, (Rows{"33", "0", "7", "0", "0"}));
+}
+
+// Two copies of the game each finish a qualifying game and hold the entry
+// window open; both OKs must keep both names. Then a third entry, read when
+// it still qualified, no longer does and is left out.
+TEST_F(HighScoresTest, EntriesOfTwoCopiesAreRankedIntoTheTableAsStoredNow) {
+  const std::string section = HighScoreSection("NOVICE");
+  Store("NOVICE", {"A", "B", "C", "D", "E"}, {"50", "40", "30", "20", "10"});
+  ProfileMan otherCopy(rig.folder.path());
+  HighScoreTable mine = ReadHighScoreTable(profile.ProfileRead(), "NOVICE");
+  HighScoreTable theirs = ReadHighScoreTable(otherCopy.ProfileRead(), "NOVICE");
+  EnterHighScore(mine, HighScoreRowFor(mine, 35), 35);
+  mine.MyName[2] = "Mine";
+  EnterHighScore(theirs, HighScoreRowFor(theirs, 45), 45);
+  theirs.MyName[1] = "Theirs";
+  HighScoreTable late = ReadHighScoreTable(profile.ProfileRead(), "NOVICE");
+  EnterHighScore(late, HighScoreRowFor(late, 15), 15);
+  late.MyName[4] = "Late";
+
+  EXPECT_TRUE(SaveHighScoreTable(otherCopy, theirs));
+  EXPECT_TRUE(SaveHighScoreTable(profile, mine));
+  const HighScoreTable stored = ReadHighScoreTable(profile.ProfileRead(), "NOVICE");
+  EXPECT_EQ(stored.MyName, (Rows{"A", "Theirs", "B", "Mine", "C"}));
+  EXPECT_EQ(stored.Score, (Rows{"50", "45", "40", "35", "30"}));
+
+  EXPECT_FALSE(SaveHighScoreTable(profile, late)) << "15 is below fifth place now";
+  EXPECT_EQ(ReadHighScoreTable(profile.ProfileRead(), "NOVICE").MyName, stored.MyName);
 }
 
 TEST_F(HighScoresTest, EachLevelHasItsOwnTableAndCounters) {
