@@ -37,6 +37,22 @@ add_custom_command(TARGET pellumo POST_BUILD
           "${CMAKE_CURRENT_SOURCE_DIR}/help" "$<TARGET_FILE_DIR:pellumo>/help"
   VERBATIM)
 
+# The same program built for the installed layout: sound and help are read
+# from the shared data folder and the settings are kept per player, never
+# beside the executable. Only this one is installed; the build folder keeps
+# the portable pellumo above for playing and testing in place. The layout is
+# fixed here, at build time, and never guessed from permissions at run time.
+include(GNUInstallDirs)
+set(PELLUMO_INSTALLED_DATA_DIR
+    "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/games/pellumo")
+add_executable(pellumo_installed startup/main.cpp)
+target_link_libraries(pellumo_installed PRIVATE pellumo_qt)
+target_compile_definitions(pellumo_installed PRIVATE
+  PELLUMO_INSTALLED_DATA_DIR="${PELLUMO_INSTALLED_DATA_DIR}")
+set_target_properties(pellumo_installed PROPERTIES
+  OUTPUT_NAME pellumo
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/installed)
+
 if(PELLUMO_TESTS)
   find_package(Qt6 REQUIRED COMPONENTS Test)
   find_package(GTest REQUIRED)

@@ -1,51 +1,88 @@
 # Installation and the Debian package. Included at the end of the top-level
 # CMakeLists.txt.
 #
-# The game keeps its settings file, its capture sound and its help pages in
-# the folder of its own executable (the real folder: a symbolic link to it is
-# resolved first), so the game lives in a private folder, lib/pellumo, with a
-# link to it in bin. Under /usr that folder belongs to root: there the game
-# runs with the settings it finds and cannot save, as the README says.
+# The installed game follows Debian's layout for games: the program in
+# games/ (/usr/games), its sound and help pages in share/games/pellumo, each
+# player's settings under ~/.config/pellumo (the program built for this
+# layout knows the data folder from PELLUMO_INSTALLED_DATA_DIR, see
+# cmake/gui.cmake). Nothing is written under the prefix at run time.
 include(GNUInstallDirs)
 
-set(PELLUMO_PRIVATE_DIR lib/pellumo)
+# Directories the install creates are 0755 whatever the umask of the build.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(PELLUMO_DATA_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
-if(TARGET pellumo)
-  install(TARGETS pellumo RUNTIME DESTINATION ${PELLUMO_PRIVATE_DIR})
+set(PELLUMO_GAMES_BINDIR games)
+set(PELLUMO_GAMES_DATADIR ${CMAKE_INSTALL_DATADIR}/games/pellumo)
+set(PELLUMO_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/pellumo)
+
+if(TARGET pellumo_installed)
+  install(TARGETS pellumo_installed RUNTIME DESTINATION ${PELLUMO_GAMES_BINDIR})
   install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/assets/Robotz Recycle.wav"
-          DESTINATION ${PELLUMO_PRIVATE_DIR})
-  install(DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}/help" DESTINATION ${PELLUMO_PRIVATE_DIR})
+          DESTINATION ${PELLUMO_GAMES_DATADIR}
+          PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
+  install(DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}/help"
+          DESTINATION ${PELLUMO_GAMES_DATADIR}
+          FILE_PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
 
-  # bin/pellumo -> ../lib/pellumo/pellumo, relative so that a staged install
-  # (DESTDIR, the package) points at the same place once unpacked.
-  install(CODE "
-    set(_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-    file(MAKE_DIRECTORY \"\${_bin}\")
-    file(CREATE_LINK \"../${PELLUMO_PRIVATE_DIR}/pellumo\" \"\${_bin}/pellumo\" SYMBOLIC)
-    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${_bin}/pellumo\")
-  ")
-
-  install(FILES packaging/pellumo.desktop
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES packaging/pellumo.svg
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  install(FILES packaging/io.github.pellumo.Pellumo.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+          PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
+  install(FILES packaging/io.github.pellumo.Pellumo.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
   install(FILES packaging/io.github.pellumo.Pellumo.metainfo.xml
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+          PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
+
+  # The manual page and the Debian changelog are shipped compressed. gzip -n
+  # leaves the name and the time stamp out of the header, so the same source
+  # always gives the same bytes.
+  find_program(PELLUMO_GZIP gzip REQUIRED)
+  set(_man "${CMAKE_CURRENT_BINARY_DIR}/packaging/pellumo.6.gz")
+  set(_changelog "${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.Debian.gz")
+  add_custom_command(OUTPUT "${_man}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_CURRENT_BINARY_DIR}/packaging"
+    COMMAND ${PELLUMO_GZIP} -9n -c "${CMAKE_CURRENT_SOURCE_DIR}/packaging/pellumo.6" > "${_man}"
+    DEPENDS packaging/pellumo.6
+    COMMENT "Compressing the manual page")
+  add_custom_command(OUTPUT "${_changelog}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_CURRENT_BINARY_DIR}/packaging"
+    COMMAND ${PELLUMO_GZIP} -9n -c "${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog" > "${_changelog}"
+    DEPENDS packaging/changelog
+    COMMENT "Compressing the Debian changelog")
+  add_custom_target(pellumo_compressed_docs ALL DEPENDS "${_man}" "${_changelog}")
+
+  install(FILES "${_man}" DESTINATION ${CMAKE_INSTALL_MANDIR}/man6
+          PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
+  install(FILES packaging/copyright "${_changelog}" DESTINATION ${PELLUMO_DOCDIR}
+          PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
 endif()
 
 # The text harness is a tool for scripted matches, not part of the game.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pellumo)
+# The game is 1.0.4 (as its About window says); -1 is the first Debian
+# package of it, which installs over the earlier package numbered 1.0.4.
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_VENDOR "Pellumo! developers")
-set(CPACK_PACKAGE_CONTACT "Pellumo! developers <pellumo@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Dots and boxes against the computer")
+set(CPACK_PACKAGE_CONTACT "Pellumo! developers <pellumo@users.noreply.github.com>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dots and boxes against the computer")
+# CPack puts the summary first and indents the long description's lines.
 set(CPACK_PACKAGE_DESCRIPTION
-  "Pellumo! is a game of dots and boxes on a board of 8 by 8 boxes, you against
-the computer at three levels, with advice, high scores and help pages.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # pellumo_1.0.4_amd64.deb
+  "Pellumo! is a game of dots and boxes on a board of 8 by 8 boxes: you
+against the computer, which plays at three levels (novice, intermediate
+and expert). Whoever draws the fourth side of a box scores it and moves
+again. The Advice button shows the line the expert would draw, for one
+point. The game keeps each player's high scores and statistics per level
+and comes with help pages.")
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # pellumo_1.0.4-1_amd64.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
