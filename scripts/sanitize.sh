@@ -17,7 +17,8 @@ cmake -S . -B "$build" -G Ninja \
   -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
   -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-  -DPELLUMO_BENCH=OFF
+  -DPELLUMO_BENCH=OFF \
+  -DPELLUMO_TEST_TIMEOUT=300
 cmake --build "$build" -j"$(nproc)"
 
 # Leak detection stays on everywhere. Qt and fontconfig keep a few

@@ -97,6 +97,8 @@ TEST(ProfileMan, AFailedWriteReturnsZeroAndChangesNothing) {
   const struct { const char *what, *file; std::function<void(std::string)> prepare; } cases[] = {
       {"disk full part way", "pellumo.ini",
        [](auto ini) { WriteFile(ini, kSaved); AtomicWriteFailAfterBytes = 20; }},
+      {"the disk cannot make it durable", "pellumo.ini",
+       [](auto ini) { WriteFile(ini, kSaved); AtomicWriteSyncFails = true; }},
       {"a directory in its place", "pellumo.ini",
        [](auto ini) { fs::create_directory(ini); WriteFile(ini + "/keep", "data"); }},
       {"a pipe in its place: no hang", "pellumo.ini",
@@ -113,6 +115,7 @@ TEST(ProfileMan, AFailedWriteReturnsZeroAndChangesNothing) {
     const auto before = Snapshot(f.path());
     EXPECT_EQ(store.ProfileWriteString("DIFFICULTY", "LEVEL", "2"), 0);
     AtomicWriteFailAfterBytes = -1;
+    AtomicWriteSyncFails = false;
     EXPECT_EQ(Snapshot(f.path()), before) << "nothing replaced, no temporary file left";
   }
 }
