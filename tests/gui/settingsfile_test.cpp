@@ -1,0 +1,59 @@
+// A settings file written by hand, with CR LF line ends and the names the
+// game stores under: every value in it reaches the game, and what the game
+// does not change it writes back byte for byte.
+#include "gui/guirig.h"
+#include "records/highscores.h"
+#include "window/twips.h"
+
+namespace pellumo::testing {
+namespace {
+
+const std::string kHandWritten =
+    "[Sizes]\r\nWidth=7830\r\nHeight=8775\r\n"
+    "[DIFFICULTY]\r\nLEVEL=2\r\n"
+    "[STATS]\r\nNOVICE_PLAY=4\r\nNOVICE_WON=1\r\nEXPERT_PLAY=9\r\nEXPERT_WON=3\r\n"
+    "[HIGH_SCORES]\r\nFIFTH_SCORE=0\r\n"
+    "[HIGH_SCORES_EXPERT]\r\nNAME1=Ann\r\nSCORE1=40\r\nNAME2=Bob\r\nSCORE2=33\r\n"
+    "NAME3=Cy\r\nSCORE3=30\r\nNAME4=Di\r\nSCORE4=21\r\nNAME5=Ed\r\nSCORE5=20\r\n";
+
+QString Shown(QWidget* w, const QString& name) {
+  return w->findChild<QWidget*>(name)->property("text").toString();
+}
+
+TEST(SettingsFile, EveryStoredValueIsReadAndWhatIsUnchangedStaysByteForByte) {
+  GuiRig rig(kHandWritten);
+  const Twips t = Twips::For(&rig.window());
+  EXPECT_EQ(rig.window().frameGeometry().size(), QSize(t.ToPixels(7830), t.ToPixels(8775)));
+  EXPECT_EQ(rig.game().DifficultyLevel, "EXPERT");
+  EXPECT_EQ(rig.Settings(), kHandWritten) << "the start stores the level it read";
+
+  rig.window().mnuHighScores->trigger();
+  QWidget* scores = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "HighScore") scores = w;
+  ASSERT_NE(scores, nullptr);
+  const char* names[] = {"Ann", "Bob", "Cy", "Di", "Ed"};
+  const char* points[] = {"40", "33", "30", "21", "20"};
+  for (int i = 0; i < kHighScoreRows; ++i) {
+    EXPECT_EQ(Shown(scores, QString("MyName_%1").arg(i)), names[i]);
+    EXPECT_EQ(Shown(scores, QString("Score_%1").arg(i)), points[i]);
+  }
+  EXPECT_EQ((std::tuple{Shown(scores, "GPlay"), Shown(scores, "GWon"), Shown(scores, "PctWon")}),
+            (std::tuple{"9", "3", "33.3%"}));
+  QTest::mouseClick(scores->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  EXPECT_EQ(rig.Settings(), kHandWritten) << "OK on a viewed table";
+
+  rig.window().mnuSaveSize->trigger();
+  EXPECT_EQ(rig.Settings(), kHandWritten) << "Save Size of the stored size";
+
+  // A lost game that makes no table changes one count and nothing else.
+  rig.game().Player1Score = 10;
+  rig.game().Player2Score = 54;
+  rig.game().GameOver();
+  std::string counted = kHandWritten;
+  counted.replace(counted.find("EXPERT_PLAY=9"), 13, "EXPERT_PLAY=10");
+  EXPECT_EQ(rig.Settings(), counted);
+}
+
+}  // namespace
+}  // namespace pellumo::testing
