@@ -6,7 +6,7 @@
 #   bash scripts/check-deb.sh [build-pkg/pellumo_1.0.4-1_amd64.deb]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-deb=${1:-$(ls build-pkg/pellumo_*_amd64.deb | head -n 1)}
+deb=$(realpath "${1:-$(ls build-pkg/pellumo_*_amd64.deb | head -n 1)}")
 [ "$(id -u)" -eq 0 ] || { echo "Run as root: it installs a package." >&2; exit 1; }
 export DEBIAN_FRONTEND=noninteractive
 
@@ -47,7 +47,7 @@ echo "${out:-no findings}"
 ! grep -qE ': (error|warning):' <<<"$out" || fail "desktop-file-validate reports errors or warnings"
 
 # Install it, and see that dpkg knows every file a distribution expects.
-apt-get install -y -qq --no-install-recommends "$PWD/$deb" >/dev/null
+apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 listed=$(dpkg -L pellumo)
 for f in /usr/games/pellumo \
          "/usr/share/games/pellumo/Robotz Recycle.wav" \
