@@ -12,6 +12,7 @@ set(PELLUMO_QT_SOURCES
   window/fonts.cpp
   window/gamehost.cpp
   window/mainwindow.cpp
+  window/nestedwait.cpp
   window/twips.cpp
   startup/aboutwindow.cpp
   startup/helpviewer.cpp

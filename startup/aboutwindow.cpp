@@ -1,12 +1,10 @@
 #include "startup/aboutwindow.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 
 #include "startup/startup.h"
 #include "window/fonts.h"
@@ -97,22 +95,10 @@ AboutWindow::AboutWindow(GameHost& host) : QDialog(nullptr), host_(host) {
 void AboutWindow::Form_Load() {
   show();
   lblVersion->setText(VersionLine());
-  // A monotonic clock: the pause is the same length at midnight, and it is
-  // the intended one and a half seconds rather than one to two.
   QPointer<AboutWindow> self(this);
   {
     GameHost::BusyScope busy(host_);
-    QElapsedTimer clock;
-    clock.start();
-    // Wakes the wait when the time is up; restarted if it fires a little
-    // early, or the wait would sleep until some unrelated event.
-    QTimer end;
-    end.setSingleShot(true);
-    end.setTimerType(Qt::PreciseTimer);
-    while (clock.elapsed() < pauseMilliseconds) {
-      if (!end.isActive()) end.start(static_cast<int>(pauseMilliseconds - clock.elapsed()));
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
+    NestedWait(host_.Clock(), kPause);
   }
   if (self && !host_.Quitting()) cmdOK_Click();
 }

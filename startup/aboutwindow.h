@@ -2,6 +2,7 @@
 // The About window `frmAbout`: the game's title screen at start-up, and the
 // "About" item of the Help menu.
 #include <QDialog>
+#include <chrono>
 #include <QIcon>
 
 class QLabel;
@@ -29,8 +30,9 @@ class AboutWindow : public QDialog {
   // Shows the main window (loading it when there is none) and hides this one.
   void cmdOK_Click();
 
-  // The start-up pause; tests shorten it.
-  static inline int pauseMilliseconds = 1500;
+  // The pause before the automatic OK: one and a half seconds, as the
+  // original's wait from a time rounded to whole seconds lasts 1 to 2.
+  static constexpr std::chrono::milliseconds kPause{1500};
 
   QLabel* Logo = nullptr;
   QLabel* lblDescription = nullptr;

@@ -19,6 +19,7 @@
 #include "computer/random.h"
 #include "engine/gameui.h"
 #include "records/places.h"
+#include "window/nestedwait.h"
 #include "records/profileman.h"
 
 namespace pellumo {
@@ -76,9 +77,17 @@ class GameHost : public QObject, public GameUi {
   bool HasPendingActions() const { return !pending_.empty(); }
   bool Quitting() const { return quitting_; }
 
+  // The clock of the flash and the About window's pause.
+  WaitClock& Clock() { return *waitClock; }
+
+  // Started with --debug (or PELLUMO_DEBUG=1): the window opens wide with the
+  // debug strip, and the "Debug" menu is there for the whole run.
+  bool debugView = false;
+
   // --- Knobs for tests -------------------------------------------------------
   // How long a flash lasts; a second in the game.
   int flashMilliseconds = 1000;
+  std::unique_ptr<WaitClock> waitClock = std::make_unique<SteadyWaitClock>();
   // Answers message boxes instead of showing them: gets the text, the title
   // and whether Yes/No was asked; returns true for Yes (or OK).
   std::function<bool(const std::string& text, const std::string& title, bool yesNo)> answerHook;

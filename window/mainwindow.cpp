@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -399,26 +398,15 @@ void MainWindow::FlashLine(const std::string& Compass, std::int16_t theline) {
   FlashColor = kSystemDesktop;
   LineControl* line = game_.lines.Line(Compass, theline);
 
-  const int duration = host_.flashMilliseconds;
-  QElapsedTimer clock;  // monotonic: the flash lasts its time at midnight too
-  clock.start();
   Timer1.setInterval(100);
-  // Wakes the wait below when the time is up, between two ticks; restarted
-  // if it fires a little early.
-  QTimer end;
-  end.setSingleShot(true);
-  end.setTimerType(Qt::PreciseTimer);
   Colour shown = FlashColor + 1;
-  while (clock.elapsed() < duration) {
-    if (!end.isActive()) end.start(static_cast<int>(duration - clock.elapsed()));
+  NestedWait(host_.Clock(), std::chrono::milliseconds(host_.flashMilliseconds), [&] {
     if (!Timer1.isActive()) Timer1.start();
     if (line != nullptr && shown != FlashColor) {
       line->BackColor = shown = FlashColor;
       picture1->update();
     }
-    // Sleeps until the next tick, repaint or other event instead of spinning.
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  }
+  });
   Timer1.stop();
   picture1->setEnabled(true);
   unsetCursor();

@@ -14,6 +14,20 @@
 
 namespace pellumo::testing {
 
+// A clock that never sleeps: each pass of a wait moves it on by step, so a
+// whole flash or pause runs at once. afterPass runs after every pass.
+struct SteppingClock : WaitClock {
+  std::chrono::milliseconds now{0};
+  std::chrono::milliseconds step{10};
+  std::function<void()> afterPass;
+  std::chrono::milliseconds Now() override { return now; }
+  void HandleEvents(std::chrono::milliseconds most) override {
+    QCoreApplication::processEvents();
+    now += std::min(step, most);
+    if (afterPass) afterPass();
+  }
+};
+
 struct GuiRig {
   TempFolder folder;
   std::unique_ptr<GameHost> host;
@@ -24,12 +38,15 @@ struct GuiRig {
   // Writes these settings, then loads and shows the main window; with
   // startUp, the program's start runs instead (About window, then hand-over).
   // The rig's folder is the home folder too, where "Print Moves" writes.
-  explicit GuiRig(const std::string& settings = "", bool startUp = false) {
+  // clock, when given, replaces the steady clock of the waits.
+  explicit GuiRig(const std::string& settings = "", bool startUp = false,
+                  std::unique_ptr<WaitClock> clock = nullptr) {
     qputenv("HOME", QByteArray::fromStdString(folder.path()));
     if (!settings.empty()) WriteFile(folder.file("pellumo.ini"), settings);
     host = std::make_unique<GameHost>(PortablePlaces(folder.path()),
                                       std::make_unique<ScriptedRandom>(4242));
     host->flashMilliseconds = 30;
+    if (clock) host->waitClock = std::move(clock);
     host->answerHook = [this](const std::string& text, const std::string&, bool yesNo) {
       if (yesNo) questions.push_back(text);
       return !yesNo || answerYes;

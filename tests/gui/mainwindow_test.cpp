@@ -191,34 +191,64 @@ TEST(DebugStrip, SelectorShowsLineNorthAndViewDebugNarrowsTheWindow) {
   }
 }
 
+// The About window at start-up and from the Help menu, on a clock that only
+// moves while the game waits: what is shown at every pass of the pause.
 TEST(Startup, AboutShowsThenHandsOverToTheMainWindow) {
-  struct ShowOrder : QObject {  // the order windows appear in, whatever the machine's speed
-    std::vector<QObject*> shown;
-    bool eventFilter(QObject* o, QEvent* e) override {
-      if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow() &&
-          !std::ranges::count(shown, o))
-        shown.push_back(o);
-      return false;
-    }
-  } order;
-  qApp->installEventFilter(&order);
-  AboutWindow::pauseMilliseconds = 50;
-  GuiRig rig("", /*startUp=*/true);
-  AboutWindow::pauseMilliseconds = 1500;
-  qApp->removeEventFilter(&order);
-  ASSERT_GE(order.shown.size(), 2u);
-  EXPECT_TRUE(qobject_cast<AboutWindow*>(order.shown[0])) << "the About window comes first";
-  EXPECT_EQ(order.shown[1], &rig.window());
+  auto owned = std::make_unique<SteppingClock>();
+  SteppingClock& clock = *owned;
+  std::vector<std::string> seen;  // "A" About shown, "M" main window shown, in every pass
+  std::chrono::milliseconds handedOver{-1};
+  clock.afterPass = [&] {
+    std::string state;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible()) state += qobject_cast<AboutWindow*>(w) ? "A" : qobject_cast<MainWindow*>(w) ? "M" : "";
+    std::sort(state.begin(), state.end());
+    if (seen.empty() || seen.back() != state) seen.push_back(state);
+  };
+  GuiRig rig("", /*startUp=*/true, std::move(owned));
+  handedOver = clock.now;
+  EXPECT_GE(handedOver.count(), 1000);
+  EXPECT_LE(handedOver.count(), 2000);
+  EXPECT_EQ(seen, (std::vector<std::string>{"A"})) << "the About window alone until the pause ends";
   AboutWindow* about = rig.host->About();
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(about->lblVersion->text(), "Version: 1.0.4");
   EXPECT_FALSE(about->isVisible());
   EXPECT_TRUE(rig.window().isVisible());
-  // From the Help menu it stays until OK.
+
+  // From the Help menu it stays until OK, with no pause.
+  seen.clear();
   rig.window().mnuAbout->trigger();
   EXPECT_TRUE(about->isVisible());
+  EXPECT_EQ(clock.now, handedOver);
   QTest::mouseClick(about->cmdOK, Qt::LeftButton);
   EXPECT_FALSE(about->isVisible());
+
+  // A new game takes the About window away with the old main window, so the
+  // next "About" first shows it through the pause, hides it, then shows it
+  // to stay.
+  rig.answerYes = true;
+  rig.ClickLine("horz", 1);
+  rig.window().mnunew->trigger();
+  GuiRig::Settle();
+  EXPECT_EQ(rig.host->About(), nullptr);
+  seen.clear();
+  struct ShowHide : QObject {
+    std::string events;
+    bool eventFilter(QObject* o, QEvent* e) override {
+      if (qobject_cast<AboutWindow*>(o) && (e->type() == QEvent::Show || e->type() == QEvent::Hide))
+        events += e->type() == QEvent::Show ? "show " : "hide ";
+      return false;
+    }
+  } order;
+  qApp->installEventFilter(&order);
+  const auto before = clock.now;
+  rig.window().mnuAbout->trigger();
+  qApp->removeEventFilter(&order);
+  EXPECT_GE((clock.now - before).count(), 1000);
+  EXPECT_EQ(order.events, "show hide show ");
+  ASSERT_NE(rig.host->About(), nullptr);
+  EXPECT_TRUE(rig.host->About()->isVisible());
 }
 
 TEST(Startup, NoDisplayIsReportedInsteadOfCrashing) {
