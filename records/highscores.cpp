@@ -91,6 +91,12 @@ void EnterHighScore(HighScoreTable& table, int row, std::int16_t score) {
   table.EntryRow = row;
 }
 
+bool PendingScoreQualifies(Game& game) {
+  if (!game.NewHighScore) return false;
+  const HighScoreTable stored = ReadHighScoreTable(game.profile().ProfileRead(), game.DifficultyLevel);
+  return HighScoreRowFor(stored, game.Player1Score) >= 0;
+}
+
 HighScoreLoad HighScoreFormLoad(Game& game, HighScoreTable& table) {
   table = ReadHighScoreTable(game.profile().ProfileRead(), game.DifficultyLevel);
   if (!game.NewHighScore) return HighScoreLoad::Viewing;

@@ -62,6 +62,10 @@ enum class HighScoreLoad {
   NoEntry,  // an entry was pending but no row qualified: show nothing
 };
 
+// Whether a pending score (game.NewHighScore) would take a row of the table
+// of game.DifficultyLevel as stored now. Reads only.
+bool PendingScoreQualifies(Game& game);
+
 // Fills table for game.DifficultyLevel and handles a pending entry of
 // game.Player1Score when game.NewHighScore is set. NewHighScore is false
 // afterwards in every case.

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -45,6 +46,11 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
   QPalette palette = widget->palette();
   palette.setColor(role, colour);
   widget->setPalette(palette);
+}
+
+bool IsEnter(const QKeyEvent* event) {
+  return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -149,12 +155,19 @@ class HighScore : public QWidget {
       MyName[n]->setPalette(rowPalette);
       MyName[n]->setText(ToQt(table.MyName[n]));
       MyName[n]->setCursorPosition(0);
+      // Only the entry row edits and takes the focus: Tab never lands on an
+      // old entry, and no key can change one.
+      MyName[n]->setReadOnly(!entry);
+      MyName[n]->setFocusPolicy(entry ? Qt::StrongFocus : Qt::NoFocus);
       // Over an old entry the pointer is the arrow, not a text cursor.
       MyName[n]->setCursor(entry ? Qt::IBeamCursor : Qt::ArrowCursor);
       Score[n]->setText(ToQt(table.Score[n]));
     }
     ShowCounters();
   }
+
+  // Shows the table of this window's level as stored now, for viewing.
+  void Reread() { Fill(ReadHighScoreTable(profile_.ProfileRead(), table_.Level)); }
 
   // Re-reads the counters only, keeping the rows and a name being typed.
   void RefreshCounters() {
@@ -164,8 +177,12 @@ class HighScore : public QWidget {
 
   bool HoldsEntry() const { return table_.EntryRow >= 0; }
 
+  // The name being entered, or OK when the table is only viewed.
   void FocusEntry() {
-    if (!HoldsEntry()) return;
+    if (!HoldsEntry()) {
+      Command1->setFocus(Qt::OtherFocusReason);
+      return;
+    }
     QLineEdit* name = MyName[static_cast<std::size_t>(table_.EntryRow)];
     name->setFocus(Qt::OtherFocusReason);
     // Typing replaces the whole prompt.
@@ -187,6 +204,13 @@ class HighScore : public QWidget {
     close();
   }
 
+  // Writes the entry as it stands, exactly as OK would, and leaves the
+  // window open; whoever calls this refills it.
+  void SaveEntry() {
+    SaveHighScoreTable(profile_, Current());
+    table_.EntryRow = -1;
+  }
+
   // An old entry cannot be edited by clicking it: the press sends the focus
   // to OK instead. Returns true when the press was taken that way.
   bool MyName_MouseDown(int Index) {
@@ -204,6 +228,18 @@ class HighScore : public QWidget {
       }
     }
     return QWidget::eventFilter(watched, event);
+  }
+
+  // Escape is the title bar's close box: nothing is saved. Enter is OK, in
+  // the name box (which passes the key on, as it does in a dialog) or on OK.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+      close();
+    } else if (IsEnter(event)) {
+      Command1->click();
+    } else {
+      QWidget::keyPressEvent(event);
+    }
   }
 
  private:
@@ -246,40 +282,60 @@ void Present(HighScore* window) {
 }  // namespace
 
 void LoadHighScoreWindow(Game& game, QWidget* owner) {
-  HighScoreTable table;
-  const HighScoreLoad load = HighScoreFormLoad(game, table);
   HighScore* window = theWindow;
   // A window closed a moment ago only waits for its deletion: it is gone.
   if (window != nullptr && !window->isVisible()) window = nullptr;
 
+  // A game that qualifies while an entry is open: that entry is written
+  // first, as typed, exactly as its OK would write it, so that no name is
+  // ever lost to a newer one. The new score is then ranked against the table
+  // as stored with it.
+  bool saved = false;
+  if (window != nullptr && window->HoldsEntry() && PendingScoreQualifies(game)) {
+    window->SaveEntry();
+    saved = true;
+  }
+
+  HighScoreTable table;
+  const HighScoreLoad load = HighScoreFormLoad(game, table);
+
   if (load == HighScoreLoad::Entry) {
-    // A qualifying game is always offered. An entry still open from an
-    // earlier game was never confirmed with OK and is replaced, as if its
-    // window had been closed.
+    // A qualifying game is always offered, in the one window there is.
     if (window == nullptr) window = Create(game, owner);
     window->Fill(table);
     Present(window);
     return;
   }
 
-  if (window != nullptr && window->HoldsEntry()) {
-    // Keep a name being typed; the stored rows cannot have changed under it
-    // (only its own OK writes them), the counters can.
+  if (saved) {
+    // The entry just written took the last place the new score had. The
+    // window stays up, showing the table now stored, the saved name in it,
+    // read-only: closing it instead would make a half-typed name vanish
+    // without a word. OK then closes it.
+    window->Reread();
+    Present(window);
+    return;
+  }
+
+  if (window != nullptr && (window->HoldsEntry() || load == HighScoreLoad::NoEntry)) {
+    // A game that does not qualify, or a look at the menu item while a name
+    // is typed: the rows and the name stay as they are. Only the counters
+    // follow, because the game was counted and nothing in them is typed.
     window->RefreshCounters();
     if (load == HighScoreLoad::Viewing) Present(window);
     return;
   }
 
-  if (load == HighScoreLoad::NoEntry) {
-    // Nothing to enter: no window is made for it, and one open for viewing
-    // shows the counters of the game just counted.
-    if (window != nullptr) window->Fill(table);
-    return;
-  }
+  // Nothing to enter: no window is made for it.
+  if (load == HighScoreLoad::NoEntry) return;
 
   if (window == nullptr) window = Create(game, owner);
   window->Fill(table);
   Present(window);
+}
+
+void UnloadHighScoreWindow() {
+  if (theWindow != nullptr) theWindow->close();
 }
 
 void mnuHighScores_Click(Game& game, QWidget* owner) {

@@ -12,8 +12,13 @@ class Game;
 // Loads the window for the level in game.DifficultyLevel. With
 // game.NewHighScore set it offers the entry of game.Player1Score (and shows
 // nothing when no row qualifies); otherwise it shows the table for viewing.
-// The game window stays usable while it is open.
+// An entry still open when another game qualifies is saved first. The game
+// window stays usable while it is open.
 void LoadHighScoreWindow(Game& game, QWidget* owner);
+
+// Closes the window as its close box would, saving nothing: the program is
+// ending and a name not confirmed with OK is not kept.
+void UnloadHighScoreWindow();
 
 // The "HighScores" menu item: clears game.NewHighScore, then loads and shows
 // the window for viewing.

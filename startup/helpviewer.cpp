@@ -1,7 +1,11 @@
 #include "startup/helpviewer.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QStyle>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 
 #include "startup/aboutwindow.h"
@@ -15,6 +19,30 @@ HelpViewer::HelpViewer() : browser_(new QTextBrowser(this)) {
   browser_->setOpenExternalLinks(false);
   browser_->setOpenLinks(true);
   setCentralWidget(browser_);
+
+  QToolBar* bar = addToolBar("Navigation");
+  bar->setObjectName("Navigation");
+  bar->setMovable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  back_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "Back", browser_,
+                         &QTextBrowser::backward);
+  back_->setShortcut(QKeySequence::Back);
+  forward_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "Forward",
+                            browser_, &QTextBrowser::forward);
+  forward_->setShortcut(QKeySequence::Forward);
+  // Each button only when there is a page to go to.
+  back_->setEnabled(false);
+  forward_->setEnabled(false);
+  connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+  } else {
+    QMainWindow::keyPressEvent(event);
+  }
 }
 
 void HelpViewer::Open(const QString& path) {
@@ -22,6 +50,8 @@ void HelpViewer::Open(const QString& path) {
   if (file.isFile() && file.isReadable()) {
     browser_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
   } else {
+    // The message is no page: Back must not lead from it to one.
+    browser_->clearHistory();
     browser_->setHtml(
         QStringLiteral("<h2>Help is not available</h2>"
                        "<p>The help file could not be found:</p><p><tt>%1</tt></p>"

@@ -1,6 +1,7 @@
 #include "window/gamehost.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -10,6 +11,7 @@
 #include "startup/helpviewer.h"
 #include "window/capturesound.h"
 #include "window/mainwindow.h"
+#include "window/twips.h"
 
 namespace pellumo {
 
@@ -103,6 +105,13 @@ void GameHost::MessageBox(const std::string& text, const std::string& title) {
   }
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                   QString::fromStdString(text), QMessageBox::Ok, window_);
+  // Sized to "You Won!!!" alone, the box cuts its own title short: hold it
+  // at 3000 twips (200 px at 96 DPI) or wider. The box fixes its size from
+  // its layout's minimum, so the room is a spacer in that layout.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(Twips::For(window_).ToPixels(3000), 0, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   box.exec();
 }
 
@@ -122,7 +131,9 @@ void GameHost::UnloadMainWindow() {
     window_->deleteLater();
     window_ = nullptr;
   }
-  // The About window goes with the main window.
+  // The About window goes with the main window. The high-score window does
+  // not: it belongs to no main window, and an entry in it stays pending
+  // through a new game.
   if (about_) {
     about_->hide();
     about_->deleteLater();
@@ -144,6 +155,9 @@ void GameHost::Quit() {
   quitting_ = true;
   pending_.clear();
   UnloadMainWindow();
+  // A name not confirmed with OK goes with the program, as closing its own
+  // window would lose it; closed here, whatever ends the application next.
+  UnloadHighScoreWindow();
   if (help_) {
     help_->hide();
     help_->deleteLater();

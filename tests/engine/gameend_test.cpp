@@ -71,8 +71,10 @@ TEST_F(GameEndTest, NewGameAsksWhileLinesRemainAndExitNeitherAsksNorRecords) {
   game.Player1Score = 3;
   rig.ui.answerYes = false;
   game.mnunew_Click();
-  EXPECT_EQ(rig.ui.questions,
-            (std::vector<std::string>{"Are you sure you want to quit current game?"}));
+  ASSERT_EQ(rig.ui.questions.size(), 1u);
+  EXPECT_EQ(rig.ui.questions[0],
+            (std::pair<std::string, std::string>{"Quit Current Game?",
+                                                 "Are you sure you want to quit current game?"}));
   EXPECT_EQ(rig.ui.reloads, 0);
   EXPECT_EQ(game.Player1Score, 3);
 

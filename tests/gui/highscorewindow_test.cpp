@@ -1,5 +1,6 @@
 // The "High Scores" window driven as a player would: a game ends with a
-// high score, the name is typed, OK stores it, the next opening shows it.
+// high score, the name is typed, OK stores it, the next opening shows it;
+// and what becomes of a name still open when the next game ends.
 #include "gui/guirig.h"
 
 namespace pellumo::testing {
@@ -23,6 +24,9 @@ QString Text(QWidget* w, const char* name) {  // labels and read-only boxes alik
   return w->findChild<QWidget*>(name)->property("text").toString();
 }
 QPushButton* Ok(QWidget* w) { return w->findChild<QPushButton*>("Command1"); }
+std::string Stored(GuiRig& rig, const std::string& key) {
+  return rig.host->profile().ProfileReadString("HIGH_SCORES_NOVICE", key);
+}
 bool ReadOnlyLook(QWidget* w, int i) {
   return Name(w, i)->palette().color(QPalette::Base) == w->palette().color(QPalette::Window);
 }
@@ -33,7 +37,20 @@ void Type(QWidget* w, const QString& text) {
 
 TEST(HighScores, AWinningNameIsTypedStoredAndShownNextTime) {
   GuiRig rig;
+  // The real "Game Over" box this once: wide enough for its title.
+  rig.host->answerHook = nullptr;
+  QString title, text;
+  int width = 0;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    std::tie(title, text, width) = std::tuple{box->windowTitle(), box->text(), box->width()};
+    box->button(QMessageBox::Ok)->click();
+  });
   Finish(rig.game(), 40, 24);
+  EXPECT_EQ(title, "Game Over");
+  EXPECT_EQ(text, "You Won!!!");
+  EXPECT_GE(width, 200 * QApplication::primaryScreen()->logicalDotsPerInchX() / 96);
   QWidget* w = Window();
   ASSERT_NE(w, nullptr);
   EXPECT_TRUE(w->isVisible());
@@ -104,6 +121,120 @@ TEST(HighScores, EveryOpeningShowsWhatIsStoredNow) {
   rig.window().mnuDiff[2]->trigger();
   QTest::mouseClick(Ok(w), Qt::LeftButton);
   EXPECT_EQ(rig.host->profile().ProfileReadString("HIGH_SCORES_NOVICE", "NAME1"), "Cy");
+}
+
+// Only the name being entered takes the keyboard: viewing starts on OK, Tab
+// goes between the name and OK, no key edits an old row. Enter is OK, Escape
+// the close box.
+TEST(HighScores, OnlyTheNewNameTakesKeysEnterIsOkAndEscapeSavesNothing) {
+  GuiRig rig("[HIGH_SCORES_NOVICE]\nNAME1=Ann\nSCORE1=30\n");
+  rig.window().mnuHighScores->trigger();
+  QWidget* w = Window();
+  EXPECT_EQ(w->focusWidget(), Ok(w));
+  QTest::keyClicks(Name(w, 0), "X");
+  EXPECT_EQ(Name(w, 0)->text(), "Ann");
+  QTest::keyClick(Ok(w), Qt::Key_Escape);
+  EXPECT_EQ(Window(), nullptr);
+
+  for (bool enter : {false, true}) {
+    SCOPED_TRACE(enter ? "Enter" : "Escape");
+    Finish(rig.game(), 20, 44);  // takes row 2, below Ann and above three blank rows
+    ASSERT_NE(w = Window(), nullptr);
+    QLineEdit* entry = Name(w, 1);
+    EXPECT_EQ(w->focusWidget(), entry);
+    for (QWidget* next : {static_cast<QWidget*>(Ok(w)), static_cast<QWidget*>(entry)}) {
+      QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+      EXPECT_EQ(w->focusWidget(), next);
+    }
+    Type(entry, "Bo");
+    QTest::keyClick(entry, enter ? Qt::Key_Return : Qt::Key_Escape);
+    EXPECT_EQ(Window(), nullptr);
+    EXPECT_EQ(Stored(rig, "NAME2"), enter ? "Bo" : "*");
+    EXPECT_EQ(Stored(rig, "NAME3"), enter ? "" : "*") << "one Enter saves once";
+  }
+}
+
+// A second qualifying game while a name is open: the open entry is saved as
+// it stands, then the new score is ranked against the table holding it.
+TEST(HighScores, ANewHighScoreSavesTheOpenEntryFirstThenTakesItsOwnRow) {
+  GuiRig rig;
+  Finish(rig.game(), 40, 24);
+  QWidget* w = Window();
+  Type(Name(w, 0), "Ann");
+  Finish(rig.game(), 50, 14);
+  EXPECT_EQ(Window(), w);
+  EXPECT_EQ((std::tuple{Stored(rig, "NAME1"), Stored(rig, "SCORE1")}), (std::tuple{"Ann", "40"}));
+  EXPECT_EQ(Name(w, 0)->text(), "Enter Your Name Here");
+  EXPECT_EQ(Text(w, "Score_0"), "50");
+  EXPECT_EQ(w->focusWidget(), Name(w, 0));
+  EXPECT_EQ(Name(w, 1)->text(), "Ann");
+  EXPECT_TRUE(Name(w, 1)->isReadOnly());
+  // Even a name never typed is kept: the prompt as it stands.
+  Finish(rig.game(), 45, 19);
+  EXPECT_EQ(Stored(rig, "NAME1"), "Enter Your Name Here");
+  EXPECT_TRUE(Name(w, 0)->isReadOnly());
+  EXPECT_EQ(w->focusWidget(), Name(w, 1));
+  EXPECT_EQ(Text(w, "Score_1"), "45");
+  EXPECT_EQ(Name(w, 2)->text(), "Ann");
+}
+
+// A game that does not qualify leaves an open entry alone, and a viewed
+// table's rows too; only the counters follow. A score that qualified until the
+// open entry was saved finds the window showing the table as now stored.
+TEST(HighScores, NoRowForTheNewScoreLeavesTheWindowUpWithTheSavedTable) {
+  std::string table = "[HIGH_SCORES_NOVICE]\n";
+  for (auto [n, score] : {std::pair{'1', "30"}, {'2', "30"}, {'3', "30"}, {'4', "30"}, {'5', "20"}})
+    table += std::string("NAME") + n + "=" + char('A' + n - '1') + "\nSCORE" + n + "=" + score + "\n";
+  GuiRig rig(table);
+  rig.window().mnuHighScores->trigger();
+  QWidget* w = Window();
+  rig.host->profile().ProfileWriteString("HIGH_SCORES_NOVICE", "NAME1", "Other copy");
+  Finish(rig.game(), 10, 54);
+  EXPECT_EQ(Name(w, 0)->text(), "A");
+  EXPECT_EQ(Text(w, "GPlay"), "1");
+
+  Finish(rig.game(), 25, 39);
+  EXPECT_EQ(Window(), w);
+  Type(Name(w, 4), "Di");
+  Finish(rig.game(), 10, 54);
+  EXPECT_EQ(Name(w, 4)->text(), "Di");
+  EXPECT_EQ(w->focusWidget(), Name(w, 4));
+  EXPECT_EQ(Stored(rig, "NAME5"), "E");
+  EXPECT_EQ(Text(w, "GPlay"), "3");
+
+  Finish(rig.game(), 22, 42);  // beats E's 20, not Di's 25
+  EXPECT_EQ(Window(), w);
+  EXPECT_EQ(Stored(rig, "NAME5"), "Di");
+  EXPECT_EQ((std::tuple{Name(w, 4)->text(), Text(w, "Score_4")}), (std::tuple{"Di", "25"}));
+  EXPECT_TRUE(Name(w, 4)->isReadOnly());
+  EXPECT_EQ(w->focusWidget(), Ok(w));
+  QTest::mouseClick(Ok(w), Qt::LeftButton);
+  EXPECT_EQ((std::tuple{Stored(rig, "NAME4"), Stored(rig, "NAME5")}), (std::tuple{"D", "Di"}));
+}
+
+// A new game keeps a name being entered; leaving the program, by Exit or by
+// the main window's close box, loses it unsaved.
+TEST(HighScores, AnEntryOutlivesNewGameButNotTheProgram) {
+  for (bool viaMenu : {true, false}) {
+    SCOPED_TRACE(viaMenu ? "Exit" : "close box");
+    GuiRig rig;
+    rig.answerYes = true;
+    Finish(rig.game(), 40, 24);
+    QPointer<QWidget> w = Window();
+    Type(Name(w, 0), "Ann");
+    rig.window().mnunew->trigger();
+    GuiRig::Settle();
+    ASSERT_EQ(rig.questions.size(), 1u);
+    EXPECT_EQ(Window(), w);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(Name(w, 0)->text(), "Ann");
+    EXPECT_FALSE(Name(w, 0)->isReadOnly());
+    viaMenu ? rig.window().mnuexit->trigger() : void(rig.window().close());
+    GuiRig::Settle();
+    EXPECT_EQ(rig.quits, 1);
+    EXPECT_EQ(Window(), nullptr);
+    EXPECT_EQ(Stored(rig, "NAME1"), "*");
+  }
 }
 
 }  // namespace

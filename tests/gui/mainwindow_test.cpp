@@ -274,6 +274,27 @@ TEST(Help, OpensThePagesMaximisedOrSaysTheyAreMissing) {
   WriteFile(rig.folder.file("help/index.html"), ReadFile(PELLUMO_SOURCE_DIR "/help/index.html"));
   rig.host->mnuHowTo_Click();
   EXPECT_TRUE(viewer->Browser()->toPlainText().contains("How to Play"));
+
+  // Back and Forward walk the pages visited, each only when there is a page
+  // to go to; Escape closes the viewer.
+  WriteFile(rig.folder.file("help/other.html"), "<p>Another page</p>");
+  EXPECT_FALSE(viewer->Back()->isEnabled());
+  viewer->Browser()->setSource(QUrl("other.html"));  // as a click on a link does
+  EXPECT_EQ((std::pair{viewer->Back()->isEnabled(), viewer->Forward()->isEnabled()}),
+            (std::pair{true, false}));
+  viewer->Back()->trigger();
+  EXPECT_TRUE(viewer->Browser()->toPlainText().contains("How to Play"));
+  EXPECT_EQ((std::pair{viewer->Back()->isEnabled(), viewer->Forward()->isEnabled()}),
+            (std::pair{false, true}));
+  viewer->Forward()->trigger();
+  EXPECT_TRUE(viewer->Browser()->toPlainText().contains("Another page"));
+  QTest::keyClick(viewer->Browser(), Qt::Key_Escape);
+  EXPECT_FALSE(viewer->isVisible());
+  // The message about a missing page leads back to no page.
+  std::filesystem::remove(rig.folder.file("help/index.html"));
+  rig.host->mnuHowTo_Click();
+  EXPECT_TRUE(viewer->Browser()->toPlainText().contains("could not be found"));
+  EXPECT_FALSE(viewer->Back()->isEnabled());
 }
 
 TEST(CaptureSound, LengthComesFromTheWavHeader) {

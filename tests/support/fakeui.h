@@ -20,8 +20,8 @@ class RecordingUi : public GameUi {
   Game* game = nullptr;  // reloaded by ReloadWindow when set
   bool answerYes = true;
   std::vector<std::pair<std::string, std::int16_t>> flashes;
-  std::vector<std::pair<std::string, std::string>> messages;  // title, text
-  std::vector<std::string> questions;
+  std::vector<std::pair<std::string, std::string>> messages;   // title, text
+  std::vector<std::pair<std::string, std::string>> questions;  // title, text
   int sounds = 0, highScoreWindows = 0, reloads = 0, quits = 0;
 
   void FlashLine(const std::string& Compass, std::int16_t theline) override;
@@ -29,8 +29,8 @@ class RecordingUi : public GameUi {
   void MessageBox(const std::string& text, const std::string& title) override {
     messages.emplace_back(title, text);
   }
-  bool AskYesNo(const std::string& text, const std::string&) override {
-    questions.push_back(text);
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    questions.emplace_back(title, text);
     return answerYes;
   }
   void ShowHighScore() override { ++highScoreWindows; }
