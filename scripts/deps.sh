@@ -13,6 +13,7 @@ else
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev
     fonts-dejavu-core xvfb xauth
+    openbox xdotool x11-utils
   )
 fi
 

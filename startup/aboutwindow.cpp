@@ -42,7 +42,7 @@ QIcon ProgramIcon() {
 }
 
 QString VersionLine() {
-  return QStringLiteral("Version: %1.%2.%3").arg(1).arg(0).arg(4);
+  return QStringLiteral("Version: ") + QString::fromLatin1(kVersion);
 }
 
 AboutWindow::AboutWindow(GameHost& host) : QDialog(nullptr), host_(host) {

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string_view>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include "startup/aboutwindow.h"
@@ -81,7 +83,55 @@ void ReportMemory() {
   }
 }
 
+StartOptions ParseStartOptions(int argc, const char* const* argv,
+                               const std::function<const char*(const char*)>& getenv) {
+  StartOptions options;
+  const char* debug = getenv("PELLUMO_DEBUG");
+  options.debug = debug != nullptr && std::strcmp(debug, "1") == 0;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--debug") options.debug = true;
+    if (arg == "--help" || arg == "-h") options.help = true;
+    if (arg == "--version") options.version = true;
+  }
+  return options;
+}
+
+std::string UsageText(const std::string& settingsFile) {
+  return "Usage: pellumo [--debug] [--help] [--version]\n"
+         "Pellumo! " + std::string(kVersion) + ", dots and boxes against the computer.\n"
+         "\n"
+         "  --debug    open wide with the debug strip and the Debug menu\n"
+         "             (the same as PELLUMO_DEBUG=1 in the environment)\n"
+         "  --help     print this text and exit\n"
+         "  --version  print the version and exit\n"
+         "\n"
+         "Settings, statistics and high scores: " + settingsFile + "\n"
+         "Moves written by Print Moves: ~/myboxmoves.csv\n";
+}
+
 int Main(int argc, char** argv, const std::string& installedDataFolder) {
+  const auto getenv = [](const char* name) { return std::getenv(name); };
+  const StartOptions options = ParseStartOptions(argc, argv, getenv);
+  // Both answer without a display, from a terminal or a script.
+  if (options.version) {
+    std::cout << "pellumo " << kVersion << "\n";
+    return 0;
+  }
+  const auto places = [&](const std::string& programFolder) {
+    return installedDataFolder.empty() ? PortablePlaces(programFolder)
+                                       : InstalledPlaces(installedDataFolder, getenv);
+  };
+  if (options.help) {
+    std::string programFolder = "the program's folder";
+    if (char* exe = ::realpath("/proc/self/exe", nullptr)) {
+      programFolder = exe;
+      std::free(exe);
+      programFolder.erase(programFolder.rfind('/'));
+    }
+    std::cout << UsageText(places(programFolder).settingsFolder + "/pellumo.ini");
+    return 0;
+  }
   if (const auto reason = NoDisplayReason([](const char* name) { return std::getenv(name); })) {
     std::cerr << "Pellumo! needs a graphical display to show its window: " << *reason
               << ".\nStart it from a desktop session, or under xvfb-run.\n";
@@ -89,16 +139,13 @@ int Main(int argc, char** argv, const std::string& installedDataFolder) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Pellumo!");
-  QApplication::setApplicationVersion("1.0.4");
+  QApplication::setApplicationVersion(kVersion);
   QGuiApplication::setDesktopFileName("io.github.pellumo.Pellumo");
   QApplication::setWindowIcon(ProgramIcon());
   InstallFontSubstitutes();
 
-  const GamePlaces places =
-      installedDataFolder.empty()
-          ? PortablePlaces(QCoreApplication::applicationDirPath().toStdString())
-          : InstalledPlaces(installedDataFolder, [](const char* name) { return std::getenv(name); });
-  GameHost host(places);
+  GameHost host(places(QCoreApplication::applicationDirPath().toStdString()));
+  host.debugView = options.debug;
   host.Start();
   const int result = host.Quitting() ? 0 : app.exec();
   ReportMemory();

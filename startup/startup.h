@@ -6,6 +6,8 @@
 
 namespace pellumo {
 
+inline constexpr const char* kVersion = "1.0.4";
+
 // Why no window can be shown, or nothing when a display is there. Looks at
 // QT_QPA_PLATFORM when set (only platforms that need a display server are
 // checked), otherwise at DISPLAY and WAYLAND_DISPLAY.
@@ -18,6 +20,20 @@ std::optional<std::string> NoDisplayReason(
 // only: it changes nothing the game does.
 void ReportFirstPaint();
 void ReportMemory();
+
+// The switches the game takes; without any it plays as it always has.
+struct StartOptions {
+  bool debug = false;    // --debug, or PELLUMO_DEBUG=1: the debug strip and menu
+  bool help = false;     // --help or -h: print the usage and exit
+  bool version = false;  // --version: print the version and exit
+};
+// Reads the game's own switches; everything else is left to Qt (-platform,
+// -display and the like).
+StartOptions ParseStartOptions(int argc, const char* const* argv,
+                               const std::function<const char*(const char*)>& getenv);
+// What --help prints; settingsFile is where this executable keeps its
+// settings.
+std::string UsageText(const std::string& settingsFile);
 
 // installedDataFolder: empty for the portable layout, where everything is
 // beside the executable; otherwise the executable was built for the

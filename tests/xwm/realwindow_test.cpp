@@ -1,0 +1,123 @@
+// The main window under a real window manager (tests/xwm/run.sh starts one):
+// the frame around the window, the outer size kept across starts, widening,
+// the keyboard, and the board as the X server shows it.
+#include <QProcess>
+
+#include "gui/guirig.h"
+#include "window/twips.h"
+
+namespace pellumo::testing {
+namespace {
+
+std::string Tool(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  if (!p.waitForFinished(10000) || p.exitCode() != 0) return "failed";
+  return p.readAllStandardOutput().toStdString();
+}
+
+// Handles events until done() holds; false when it still does not after ms.
+bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > ms) return false;
+    QTest::qWait(20);
+  }
+  return true;
+}
+
+// The outer size as the X server and the window manager have it, not as Qt
+// reports it: the window's own size plus the frame the manager announced.
+QSize OuterFromX(WId window) {
+  const QString id = QString::number(window);
+  int width = 0, height = 0, left = 0, right = 0, top = 0, bottom = 0;
+  std::sscanf(Tool("xdotool", {"getwindowgeometry", id}).c_str(), "%*[^G]Geometry: %dx%d", &width,
+              &height);
+  std::sscanf(Tool("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}).c_str(), "%*[^=]= %d, %d, %d, %d",
+              &left, &right, &top, &bottom);
+  return QSize(width + left + right, height + top + bottom);
+}
+
+// Waits until the window manager has framed the window.
+void Framed(MainWindow& w) {
+  ASSERT_TRUE(WaitFor([&] { return w.frameGeometry().size() != w.size(); }))
+      << "no frame from the window manager";
+  GuiRig::Settle();
+}
+
+TEST(RealWindow, TheStoredOuterSizeComesBackAtEveryStart) {
+  std::string settings = "[Sizes]\nWidth=7830\nHeight=8775\n";  // 522 x 585 px
+  for (int start = 1; start <= 3; ++start) {
+    SCOPED_TRACE(start);
+    GuiRig rig(settings);
+    MainWindow& w = rig.window();
+    Framed(w);
+    EXPECT_TRUE(WaitFor([&] { return w.frameGeometry().size() == QSize(522, 585); }))
+        << w.frameGeometry().width() << " x " << w.frameGeometry().height();
+    EXPECT_EQ(OuterFromX(w.winId()), QSize(522, 585));
+    w.mnuSaveSize->trigger();  // without touching the window
+    settings = rig.Settings();
+    EXPECT_EQ(settings, "[Sizes]\nWidth=7830\nHeight=8775\n[DIFFICULTY]\nLEVEL=0\n");
+  }
+}
+
+TEST(RealWindow, AWiderWindowGivesTheBoardTheWidth) {
+  GuiRig rig;
+  MainWindow& w = rig.window();
+  Framed(w);
+  const int menu = w.menuBar()->height();
+  Tool("xdotool", {"windowsize", "--sync", QString::number(w.winId()), "800", QString::number(700 + menu)});
+  ASSERT_TRUE(WaitFor([&] { return w.centralWidget()->size() == QSize(800, 700); }))
+      << w.centralWidget()->width() << " x " << w.centralWidget()->height();
+  GuiRig::Settle();
+  EXPECT_EQ(w.picture1Border->width(), 800 - 16);
+  EXPECT_EQ(w.picture1Border->height(), 700 - 87);
+  // The computer's panel ends 150 twips inside the outer edge, frame included.
+  EXPECT_EQ(w.PlyrFrame[1]->geometry().right() + 1, w.frameGeometry().width() - 10);
+}
+
+TEST(RealWindow, EnterOnAFreshWindowClaimsALineAndTheComputerAnswers) {
+  GuiRig rig;
+  MainWindow& w = rig.window();
+  Framed(w);
+  Tool("xdotool", {"windowactivate", "--sync", QString::number(w.winId())});
+  ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == w.picture1; }))
+      << "the board has no keyboard focus";
+  Tool("xdotool", {"key", "--clearmodifiers", "Return"});
+  ASSERT_TRUE(WaitFor([&] { return rig.game().GameMoves.Count() >= 2 && !rig.host->Busy(); }, 5000));
+  const Moves first = rig.game().GameMoves.Item(1);
+  EXPECT_EQ((std::tuple{first.PlayerNum, first.Compass, first.LineNum}), std::tuple(1, "horz", 1));
+  EXPECT_EQ(rig.game().GameMoves.Item(2).PlayerNum, 2);
+}
+
+// At the designed size the board area is 6024 x 5060 twips with a 30-twip
+// border; the lines leave the 81 dots on a grid of 737.125 x 617.5 twips.
+TEST(RealWindow, AtTheDesignedSizeTheDotsLieOnTheirGrid) {
+  GuiRig rig;
+  MainWindow& w = rig.window();
+  Framed(w);
+  ASSERT_EQ(w.centralWidget()->size(), QSize(418, 424)) << "6264 x 6360 twips at 96 DPI";
+  const BoardGeometry& g = w.picture1->Geometry();
+  EXPECT_EQ(g.BoxWidth + g.VLineWidth, 737.125f);
+  EXPECT_EQ(g.BoxHeight + g.HLineHeight, 617.5);
+
+  // What the X server shows: a dot in the board's colour at every crossing,
+  // a free line's grey between two dots.
+  const QPoint origin = w.picture1->mapTo(&w, QPoint(0, 0));
+  const QImage shown = w.screen()->grabWindow(w.winId()).toImage();
+  const auto at = [&](double xTwips, double yTwips) {
+    return shown.pixelColor(origin + QPoint(static_cast<int>(xTwips / 15), static_cast<int>(yTwips / 15)));
+  };
+  for (int row = 0; row <= 8; ++row) {
+    for (int col = 0; col <= 8; ++col) {
+      const double x = col * 737.125, y = row * 617.5;
+      EXPECT_EQ(at(x + 33.5, y + 30), QColor(255, 255, 192)) << "dot " << col << ", " << row;
+      if (col < 8) EXPECT_EQ(at(x + 67 + 335, y + 30), QColor(192, 192, 192)) << "line right of it";
+      if (row < 8) EXPECT_EQ(at(x + 33.5, y + 60 + 278.75), QColor(192, 192, 192)) << "line below it";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pellumo::testing
