@@ -1,11 +1,168 @@
 #include "window/boardwidget.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <cmath>
+#include <limits>
+#include <optional>
 
 #include "engine/game.h"
 
 namespace pellumo {
+
+namespace {
+
+struct Point {
+  double x = 0;
+  double y = 0;
+};
+
+Point Midpoint(const Rect& r) {
+  return {r.Left + r.Width / 2.0, r.Top + r.Height / 2.0};
+}
+
+// The layout's positions are whole twips give or take float rounding, so
+// distances closer than this are the same distance.
+constexpr double kSameDistance = 0.5;
+
+// One line of the board as assistive tools see it: a button named by its
+// number and owner, focused while the cursor is on it; pressing it claims
+// the line as Enter does.
+class LineAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  LineAccessible(BoardWidget* board, int child) : board_(board), child_(child) {}
+
+  int Child() const { return child_; }
+  bool isValid() const override { return !board_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override {
+    return board_ ? board_->window()->windowHandle() : nullptr;
+  }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(board_.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    return board_ && t == QAccessible::Name ? board_->LineName(Line()) : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!board_) return {};
+    const QRect r = board_->LineRect(Line().Compass(), Line().n);
+    return QRect(board_->mapToGlobal(r.topLeft()), r.size());
+  }
+  QAccessible::Role role() const override { return QAccessible::Button; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.focusable = true;
+    s.focused = board_ && board_->hasFocus() && board_->Cursor() == Line();
+    return s;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                : nullptr;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (board_ && name == pressAction()) board_->ClaimLine(Line());
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  BoardLine Line() const { return BoardWidget::LineOfChild(child_); }
+
+  QPointer<BoardWidget> board_;
+  int child_;
+};
+
+// The board: its 144 lines as children, the scores as its description.
+// Qt's cache owns every interface; the lines' go with the board's.
+class BoardAccessible : public QAccessibleWidget {
+ public:
+  explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::Client) {}
+  ~BoardAccessible() override {
+    for (QAccessible::Id id : ids_) {
+      if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+  }
+
+  int childCount() const override { return BoardWidget::kLineObjects; }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= BoardWidget::kLineObjects) return nullptr;
+    QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
+    if (id == 0) id = QAccessible::registerAccessibleInterface(new LineAccessible(Board(), index));
+    return QAccessible::accessibleInterface(id);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const auto* line = dynamic_cast<const LineAccessible*>(child);
+    return line != nullptr && line->parent() == this ? line->Child() : -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint pos = Board()->mapFromGlobal(QPoint(x, y));
+    for (int i = 0; i < BoardWidget::kLineObjects; ++i) {
+      const BoardLine line = BoardWidget::LineOfChild(i);
+      if (Board()->LineRect(line.Compass(), line.n).contains(pos)) return child(i);
+    }
+    return nullptr;
+  }
+  QAccessibleInterface* focusChild() const override {
+    return Board()->hasFocus() ? child(BoardWidget::ChildOfLine(Board()->Cursor())) : nullptr;
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return QStringLiteral("Board");
+    if (t == QAccessible::Description) return Board()->ScoreText();
+    return QAccessibleWidget::text(t);
+  }
+
+ private:
+  BoardWidget* Board() const { return static_cast<BoardWidget*>(widget()); }
+
+  mutable std::array<QAccessible::Id, BoardWidget::kLineObjects> ids_{};
+};
+
+QAccessibleInterface* BoardAccessibleFactory(const QString&, QObject* object) {
+  if (auto* board = qobject_cast<BoardWidget*>(object)) return new BoardAccessible(board);
+  return nullptr;
+}
+
+}  // namespace
+
+BoardLine NextLine(const BoardGeometry& geometry, BoardLine from, Arrow arrow) {
+  if (!LineStore::InRange(from.n)) return from;
+  const auto midpoint = [&geometry](BoardLine line) {
+    return Midpoint(line.vertical ? geometry.vline[line.n] : geometry.hline[line.n]);
+  };
+  const Point start = midpoint(from);
+  // The arrow's direction, y growing downwards as on the screen.
+  const double dx = arrow == Arrow::Left ? -1 : arrow == Arrow::Right ? 1 : 0;
+  const double dy = arrow == Arrow::Up ? -1 : arrow == Arrow::Down ? 1 : 0;
+  BoardLine best = from;
+  double bestDistance = std::numeric_limits<double>::infinity();
+  // Horizontal lines first and in order, and only a clearly nearer line
+  // replaces the best so far: equally near lines go to the first seen.
+  for (const bool vertical : {false, true}) {
+    for (int n = 1; n <= kBoardLines; ++n) {
+      const Point m = midpoint({vertical, n});
+      const double x = m.x - start.x;
+      const double y = m.y - start.y;
+      const double along = x * dx + y * dy;
+      const double across = std::abs(x * dy - y * dx);
+      if (along < kSameDistance || across > along + kSameDistance) continue;
+      const double distance = std::hypot(x, y);
+      if (distance < bestDistance - kSameDistance) {
+        best = {vertical, n};
+        bestDistance = distance;
+      }
+    }
+  }
+  return best;
+}
 
 QColor ToQColor(Colour colour, const QPalette& palette) {
   if (IsSystemColour(colour)) return palette.color(QPalette::Active, QPalette::Highlight);
@@ -23,6 +180,154 @@ BoardWidget::BoardWidget(Game& game, QWidget* parent) : QWidget(parent), game_(g
   setObjectName("picture1");
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(BoardAccessibleFactory);
+    return true;
+  }();
+  (void)factoryInstalled;
+  for (int i = 0; i < kLineObjects; ++i) {
+    owners_[static_cast<std::size_t>(i)] = OwnerOf(LineOfChild(i));
+  }
+  scores_ = {game_.Player1Score, game_.Player2Score};
+}
+
+bool BoardWidget::CursorShown() const { return cursorUsed_ && hasFocus() && isEnabled(); }
+
+BoardLine BoardWidget::LineOfChild(int child) {
+  return child < kBoardLines ? BoardLine{false, child + 1}
+                             : BoardLine{true, child - kBoardLines + 1};
+}
+
+int BoardWidget::ChildOfLine(BoardLine line) {
+  return line.vertical ? kBoardLines + line.n - 1 : line.n - 1;
+}
+
+// Who claimed the line, from its fore colour: a replay repaints a human's
+// line in the computer's back colour, but it is still the human's.
+int BoardWidget::OwnerOf(BoardLine line) const {
+  const LineControl* control = game_.lines.Line(line.Compass(), line.n);
+  if (control == nullptr || control->ForeColor == kFreeLine) return 0;
+  return control->ForeColor == kHumanLine ? 1 : 2;
+}
+
+QString BoardWidget::LineName(BoardLine line) const {
+  static const char* const owners[] = {"free", "yours", "the computer's"};
+  return QStringLiteral("%1 line %2, %3")
+      .arg(line.vertical ? "Vertical" : "Horizontal")
+      .arg(line.n)
+      .arg(owners[OwnerOf(line)]);
+}
+
+QString BoardWidget::ScoreText() const {
+  return QStringLiteral("You %1, Computer %2").arg(game_.Player1Score).arg(game_.Player2Score);
+}
+
+void BoardWidget::ShowState() {
+  update();
+  for (int i = 0; i < kLineObjects; ++i) {
+    const int owner = OwnerOf(LineOfChild(i));
+    if (owner != owners_[static_cast<std::size_t>(i)]) {
+      owners_[static_cast<std::size_t>(i)] = owner;
+      SendAccessible(QAccessible::NameChanged, i);
+    }
+  }
+  const std::pair<int, int> scores{game_.Player1Score, game_.Player2Score};
+  if (scores != scores_) {
+    scores_ = scores;
+    // Qt has no event that makes a screen reader speak; a changed name is
+    // read out, a changed description is what it really is.
+    SendAccessible(QAccessible::NameChanged, -1);
+    SendAccessible(QAccessible::DescriptionChanged, -1);
+  }
+}
+
+void BoardWidget::SendAccessible(QAccessible::Event type, int child) {
+  QAccessibleEvent event(this, type);
+  if (child >= 0) event.setChild(child);
+  QAccessible::updateAccessibility(&event);
+}
+
+void BoardWidget::ClaimLine(BoardLine line) {
+  const LineControl* control = game_.lines.Line(line.Compass(), line.n);
+  if (!isEnabled() || control == nullptr || !control->Enabled) return;
+  emit lineClicked(QString::fromStdString(line.Compass()), line.n);
+}
+
+void BoardWidget::ShowCursorLine() {
+  cursorUsed_ = true;
+  game_.Text1 = (cursor_.vertical ? "V - " : "H - ") + std::to_string(cursor_.n);
+  update();
+  emit feedbackChanged();
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
+  std::optional<Arrow> arrow;
+  switch (event->key()) {
+    case Qt::Key_Left: arrow = Arrow::Left; break;
+    case Qt::Key_Right: arrow = Arrow::Right; break;
+    case Qt::Key_Up: arrow = Arrow::Up; break;
+    case Qt::Key_Down: arrow = Arrow::Down; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      ShowCursorLine();
+      ClaimLine(cursor_);  // the cursor stays where it is
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  const BoardLine next = NextLine(geometry_, cursor_, *arrow);
+  const bool moved = !(next == cursor_);
+  cursor_ = next;
+  ShowCursorLine();
+  if (moved) SendAccessible(QAccessible::Focus, ChildOfLine(cursor_));
+}
+
+bool BoardWidget::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+      // The board keeps the focus through a flash (see focusNextPrevChild)
+      // and the keys pressed meanwhile go nowhere: passed on to the window,
+      // a Tab would move to Advice and the next Space press it.
+      if (!isEnabled()) {
+        event->accept();
+        return true;
+      }
+      break;
+    case QEvent::WindowActivate:
+      // Back from a dialog or a message box, the keys are the board's again.
+      if (isEnabled()) setFocus(Qt::ActiveWindowFocusReason);
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(event);
+}
+
+// Qt hands the focus on when the widget holding it is disabled or hidden.
+// The board is disabled only while a line flashes and hidden only while it
+// is laid out, so it keeps the focus: handed on, it would reach Advice.
+bool BoardWidget::focusNextPrevChild(bool next) {
+  if (!isEnabled() || !isVisible()) return true;
+  return QWidget::focusNextPrevChild(next);
+}
+
+void BoardWidget::focusInEvent(QFocusEvent* event) {
+  // Tabbing in is using the keyboard: the cursor shows at once.
+  if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+    ShowCursorLine();
+  }
+  update();
+  SendAccessible(QAccessible::Focus, ChildOfLine(cursor_));
+  QWidget::focusInEvent(event);
+}
+
+void BoardWidget::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void BoardWidget::SetLayout(const BoardGeometry& geometry, const Twips& twips) {
@@ -100,6 +405,18 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   for (int i = 1; i <= kBoardLines; ++i) {
     p.fillRect(hRects_[i], ToQColor(game_.lines.hline[i].BackColor, pal));
     p.fillRect(vRects_[i], ToQColor(game_.lines.vline[i].BackColor, pal));
+  }
+  if (CursorShown()) {
+    const QRect r = LineRect(cursor_.Compass(), cursor_.n);
+    const LineControl& line = *game_.lines.Line(cursor_.Compass(), cursor_.n);
+    const QColor highlight = ToQColor(kHighlight, pal);
+    if (line.Enabled) {
+      p.fillRect(r, highlight);
+    } else {
+      // A taken line keeps its owner's colour, framed in the highlight.
+      p.fillRect(r.adjusted(-2, -2, 2, 2), highlight);
+      p.fillRect(r, ToQColor(line.BackColor, pal));
+    }
   }
 }
 

@@ -3,11 +3,19 @@
 // 144 lines from the game's line store, and works out which of them the
 // pointer is over. A taken line or a closed box is disabled, so the pointer
 // over it counts as the board background, as do the dots between the lines.
+//
+// From the keyboard a line cursor walks the lines (arrows) and claims the one
+// under it (Enter or Space). The cursor is only painted: the line store, and
+// with it every choice of the computer, never sees it. Assistive tools see
+// the board as 144 line objects through Qt's accessibility interface.
+#include <QAccessible>
 #include <QColor>
 #include <QRect>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <string>
+#include <utility>
 
 #include "board/colours.h"
 #include "board/linestore.h"
@@ -25,6 +33,22 @@ QColor ToQColor(Colour colour, const QPalette& palette);
 // Puts every free line back in the free colour; taken lines keep their
 // owner's colour.
 void ResetHighlights(LineStore& lines);
+
+// A line of the board by orientation and number (1..72).
+struct BoardLine {
+  bool vertical = false;
+  int n = 1;
+  std::string Compass() const { return vertical ? "vert" : "horz"; }
+  bool operator==(const BoardLine&) const = default;
+};
+
+enum class Arrow { Left, Right, Up, Down };
+
+// Where an arrow key takes the line cursor: to the nearest line midpoint
+// within 45 degrees either side of the arrow's direction. Equally near lines
+// go horizontal first, then lower number; with none in that direction the
+// cursor stays on `from`.
+BoardLine NextLine(const BoardGeometry& geometry, BoardLine from, Arrow arrow);
 
 class BoardWidget : public QWidget {
   Q_OBJECT
@@ -54,6 +78,27 @@ class BoardWidget : public QWidget {
   void gridbx1_MouseMove(std::int16_t Index);
   void picture1_Mousemove();
 
+  // The keyboard's line cursor. It shows while the board has the focus, once
+  // a key has used it: a player who only uses the mouse sees the board as
+  // designed.
+  BoardLine Cursor() const { return cursor_; }
+  bool CursorShown() const;
+
+  // Repaints from the line store and tells assistive tools which lines have
+  // changed hands and whether the scores have changed.
+  void ShowState();
+
+  // What assistive tools are told: "Horizontal line 12, free" and
+  // "You 3, Computer 5". Child i (0..143) of the board is horizontal line
+  // i + 1, then vertical line i - 71.
+  static constexpr int kLineObjects = 2 * kBoardLines;
+  static BoardLine LineOfChild(int child);
+  static int ChildOfLine(BoardLine line);
+  QString LineName(BoardLine line) const;
+  QString ScoreText() const;
+  // Claims a free line as a click does; a taken one is refused.
+  void ClaimLine(BoardLine line);
+
  signals:
   // A free line was clicked: "horz" or "vert" and its number.
   void lineClicked(const QString& Compass, int Index);
@@ -65,14 +110,28 @@ class BoardWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
+  void ShowCursorLine();
+  void SendAccessible(QAccessible::Event type, int child);
+  int OwnerOf(BoardLine line) const;
+
   Game& game_;
   BoardGeometry geometry_;
   std::array<QRect, kBoardBoxes + 1> boxRects_{};
   std::array<QRect, kBoardLines + 1> hRects_{};
   std::array<QRect, kBoardLines + 1> vRects_{};
   Hit pressed_;
+  BoardLine cursor_;
+  bool cursorUsed_ = false;
+  // What assistive tools were last told: each line's owner and the scores.
+  std::array<int, kLineObjects> owners_{};
+  std::pair<int, int> scores_{};
 };
 
 }  // namespace pellumo

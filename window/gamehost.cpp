@@ -9,6 +9,7 @@
 #include "records/highscorewindow.h"
 #include "startup/aboutwindow.h"
 #include "startup/helpviewer.h"
+#include "window/boardwidget.h"
 #include "window/capturesound.h"
 #include "window/mainwindow.h"
 #include "window/twips.h"
@@ -72,8 +73,14 @@ void GameHost::WhenIdle(std::function<void()> action) {
   }
 }
 
+void GameHost::FocusBoard() {
+  if (window_) window_->picture1->setFocus(Qt::OtherFocusReason);
+}
+
 void GameHost::Unwound() {
   --busyDepth_;
+  // A key pressed next is for the board, wherever a click put the focus.
+  if (!Busy()) FocusBoard();
   if (!Busy() && !pending_.empty() && !runScheduled_) {
     // From the event loop, so that the handler that ended the turn has
     // returned before a new game destroys its window.

@@ -105,6 +105,8 @@ class GameHost : public QObject, public GameUi {
   void Changed() override;
 
  private:
+  // The board takes the keys again after a turn or a flash.
+  void FocusBoard();
   void Unwound();
   void RunPending();
   void UnloadMainWindow();

@@ -67,8 +67,9 @@ QLineEdit* ReadOut(QWidget* parent, const char* name, const QString& text) {
   auto* edit = new QLineEdit(text, parent);
   edit->setObjectName(name);
   // The read-outs show the game's state; typing into them would change
-  // nothing, so they take no typing.
+  // nothing, so they take no typing, and Tab passes them by.
   edit->setReadOnly(true);
+  edit->setFocusPolicy(Qt::NoFocus);
   return edit;
 }
 
@@ -103,6 +104,7 @@ MainWindow::MainWindow(GameHost& host)
   BuildControls();
   BuildMenus();
   Form_Load();
+  SetupKeyboard();
 }
 
 MainWindow::~MainWindow() = default;
@@ -176,7 +178,7 @@ void MainWindow::BuildControls() {
   Label5->setGeometry(t.ToPixels(0, 36, 1308, 300));
   Text1 = ReadOut(myTools, "Text1", "");
   Text1->setGeometry(t.ToPixels(1368, 36, 675, 324));
-  Command1 = new QPushButton("Advice", myTools);
+  Command1 = new QPushButton("&Advice", myTools);
   Command1->setObjectName("Command1");
   Command1->setGeometry(t.ToPixels(2745, 45, 975, 384));
   Command1->setToolTip("Each time you ask for advice, it will cost you 1 point");
@@ -203,36 +205,54 @@ void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
   bar->setNativeMenuBar(false);
 
-  QMenu* file = bar->addMenu("File");
-  mnunew = file->addAction("New Game");
+  // Every menu and item has a mnemonic; the letters do not clash within a
+  // menu, and none is A, which presses Advice.
+  QMenu* file = bar->addMenu("&File");
+  mnunew = file->addAction("&New Game");
   mnunew->setShortcut(QKeySequence("Ctrl+N"));
   file->addSeparator();
-  mnuexit = file->addAction("Exit");
+  mnuexit = file->addAction("E&xit");
+  mnuexit->setShortcut(QKeySequence("Ctrl+Q"));
 
-  QMenu* options = bar->addMenu("Options");
-  mnuDifficulty = options->addMenu("Difficulty");
-  const char* const levels[3] = {"Novice", "Intermediate", "Expert"};
+  QMenu* options = bar->addMenu("&Options");
+  mnuDifficulty = options->addMenu("&Difficulty");
+  const char* const levels[3] = {"&Novice", "&Intermediate", "&Expert"};
   for (int i = 0; i < 3; ++i) {
     mnuDiff[i] = mnuDifficulty->addAction(levels[i]);
     mnuDiff[i]->setCheckable(true);
     mnuDiff[i]->setChecked(i == 2);
     connect(mnuDiff[i], &QAction::triggered, this, [this, i] { mnuDiff_Click(i); });
   }
-  mnuSaveSize = options->addAction("Save Size");
-  mnuReplay = options->addAction("Replay Last Move");
+  mnuSaveSize = options->addAction("&Save Size");
+  mnuReplay = options->addAction("&Replay Last Move");
   mnuReplay->setEnabled(false);
   options->addSeparator();
-  mnuHighScores = options->addAction("HighScores");
+  mnuHighScores = options->addAction("&HighScores");
 
-  mnuDebug = bar->addMenu("Debug");
-  DebugMe = mnuDebug->addAction("View Debug");
+  mnuDebug = bar->addMenu("&Debug");
+  DebugMe = mnuDebug->addAction("&View Debug");
   DebugMe->setCheckable(true);
   DebugMe->setChecked(true);
   mnuDebug->menuAction()->setVisible(false);
 
-  QMenu* help = bar->addMenu("Help");
-  mnuAbout = help->addAction("About");
-  mnuHowTo = help->addAction("How to Play");
+  QMenu* help = bar->addMenu("&Help");
+  mnuAbout = help->addAction("&About");
+  mnuHowTo = help->addAction("&How to Play");
+  mnuHowTo->setShortcut(QKeySequence(Qt::Key_F1));
+
+  // Alt alone reaches the menu bar through the style; F10, as in other
+  // desktop programs, opens the first menu, which Qt leaves unbound.
+  auto* menuKey = new QAction(this);
+  menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+  addAction(menuKey);
+  connect(menuKey, &QAction::triggered, bar, [bar] {
+    for (QAction* menu : bar->actions()) {
+      if (menu->isVisible() && menu->isEnabled()) {
+        bar->setActiveAction(menu);
+        return;
+      }
+    }
+  });
 
   connect(mnunew, &QAction::triggered, this, &MainWindow::mnunew_Click);
   connect(mnuexit, &QAction::triggered, this, &MainWindow::mnuexit_Click);
@@ -244,6 +264,15 @@ void MainWindow::BuildMenus() {
   GameHost* host = &host_;
   connect(mnuAbout, &QAction::triggered, this, [host] { host->mnuAbout_Click(); });
   connect(mnuHowTo, &QAction::triggered, this, [host] { host->mnuHowTo_Click(); });
+}
+
+void MainWindow::SetupKeyboard() {
+  // Hidden controls drop out of the chain: in normal play Tab goes between
+  // the board and Advice only.
+  setTabOrder(picture1, Command1);
+  setTabOrder(Command1, Combo1);
+  setTabOrder(Combo1, Command2);
+  picture1->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::Form_Load() {
@@ -376,7 +405,7 @@ void MainWindow::Refresh() {
   for (int i = 1; i <= 64; ++i) SetTextIfChanged(mystat[i], game_.mystat[i]);
   for (int i = 0; i < 3; ++i) mnuDiff[i]->setChecked(game_.mnuDiffChecked[i]);
   mnuReplay->setEnabled(game_.mnuReplayEnabled);
-  picture1->update();
+  picture1->ShowState();
 }
 
 void MainWindow::OnLineClicked(const QString& Compass, int Index) {

@@ -121,6 +121,8 @@ class MainWindow : public QMainWindow {
   void BuildControls();
   void BuildMenus();
   void Form_Load();
+  // The board has the focus; Tab goes on to Advice and the debug strip.
+  void SetupKeyboard();
   void SetupBoard();
   void ApplyStoredSize();
   void ApplyLayout();
