@@ -72,6 +72,23 @@ if(PELLUMO_TESTS)
   # the help pages are read from the source tree.
   target_compile_definitions(gui_tests PRIVATE
     PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  # What only a real window manager shows: frames, the outer size, focus and
+  # keys from the X server. One at a time, on a private Xvfb with openbox.
+  add_executable(xwm_tests tests/gui/guirig.cpp tests/xwm/realwindow_test.cpp tests/support/fakeui.cpp)
+  target_include_directories(xwm_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+  target_link_libraries(xwm_tests PRIVATE pellumo_qt Qt6::Test GTest::gtest)
+  add_test(NAME xwm.realwindow
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/run.sh $<TARGET_FILE:xwm_tests>)
+  set_tests_properties(xwm.realwindow PROPERTIES RUN_SERIAL ON LABELS xwm
+                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
+
+  # --help and --version answer without a display.
+  add_test(NAME startup.version COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:pellumo> --version)
+  set_tests_properties(startup.version PROPERTIES PASS_REGULAR_EXPRESSION "^pellumo ${PROJECT_VERSION}\n$"
+                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
+  add_test(NAME startup.help COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:pellumo> --help)
+  set_tests_properties(startup.help PROPERTIES PASS_REGULAR_EXPRESSION "--debug.*pellumo.ini"
+                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
   gtest_discover_tests(gui_tests
     DISCOVERY_TIMEOUT 60
     DISCOVERY_MODE PRE_TEST

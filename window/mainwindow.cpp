@@ -138,6 +138,13 @@ void MainWindow::BuildControls() {
   Command2 = new QPushButton("Print Moves", central_);
   Command2->setObjectName("Command2");
   Command2->setGeometry(t.ToPixels(6912, 5148, 1275, 375));
+  // Where "Print Moves" wrote the log, or that it could not.
+  PrintMovesResult = new QLabel(central_);
+  PrintMovesResult->setObjectName("PrintMovesResult");
+  PrintMovesResult->setGeometry(t.ToPixels(6192, 5580, 2520, 600));
+  PrintMovesResult->setWordWrap(true);
+  PrintMovesResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PrintMovesResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   for (int i = 0; i < 2; ++i) {
     PlyrFrame[i] = new QFrame(central_);
@@ -190,7 +197,13 @@ void MainWindow::BuildControls() {
   Label4->setForegroundRole(QPalette::Highlight);  // the selection colour
   Label4->setFont(QFont(kDialogFace, 8, QFont::Bold));
 
-  picture1 = new BoardWidget(game_, central_);
+  // The board area is a picture box with the usual sunken border, 30 twips
+  // a side; the board is laid out in what the border leaves.
+  picture1Border = new QFrame(central_);
+  picture1Border->setObjectName("picture1Border");
+  picture1Border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  picture1Border->setLineWidth(std::max(1, t.ToPixels(kBoardBorder)));
+  picture1 = new BoardWidget(game_, picture1Border);
 
   Timer1.setInterval(100);
   connect(&Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
@@ -280,11 +293,13 @@ void MainWindow::Form_Load() {
   profile.ProfileLocate();
 
   // The stored outer size; what is absent or no number gives the designed
-  // size in that direction. The borders are known only once the window is
-  // shown, so the size is applied again then.
-  storedWidth_ = StoredTwips(profile.ProfileReadString("Sizes", "Width"));
-  storedHeight_ = StoredTwips(profile.ProfileReadString("Sizes", "Height"));
+  // size in that direction. The window manager's frame is known only once
+  // the window is shown, so the size is applied again then.
+  const ProfileText sizes = profile.ProfileRead();
+  storedWidth_ = StoredTwips(sizes.ProfileReadString("Sizes", "Width"));
+  storedHeight_ = StoredTwips(sizes.ProfileReadString("Sizes", "Height"));
   ApplyStoredSize();
+  ShowDebugStrip();
 
   // The level, the board, the labels, the history and the first turn.
   game_.Load();
@@ -317,21 +332,63 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::ApplyStoredSize() {
-  const QSize extra = FrameExtra();
-  const int widthPx = storedWidth_ ? twips_.ToPixels(*storedWidth_) - extra.width()
-                                   : twips_.ToPixels(kDesignedClientWidth);
-  const int heightPx = storedHeight_ ? twips_.ToPixels(*storedHeight_) - extra.height()
-                                     : twips_.ToPixels(kDesignedClientHeight) +
-                                           menuBar()->sizeHint().height();
-  resize(std::max(widthPx, 1), std::max(heightPx, 1));
+  const double frameW = twips_.ToTwips(FrameExtra().width());
+  const double frameH = twips_.ToTwips(FrameExtra().height());
+  std::optional<double> outerWidth = storedWidth_;
+  if (host_.debugView) outerWidth = debugViewMarked_ ? kDebugOuterWidth : kNormalOuterWidth;
+  ResizeTwips(outerWidth ? *outerWidth - frameW : kDesignedClientWidth,
+              storedHeight_ ? *storedHeight_ - frameH
+                            : kDesignedClientHeight + twips_.ToTwips(menuBar()->sizeHint().height()));
+}
+
+void MainWindow::ResizeTwips(double width, double height) {
+  sizedPx_ = QSize(std::max(1, twips_.ToPixels(width)), std::max(1, twips_.ToPixels(height)));
+  sizedTwips_ = QSizeF(width, height);
+  resize(sizedPx_);
+}
+
+QSizeF MainWindow::SizeTwips() const {
+  // A size given in twips is kept exactly while the window has the pixels
+  // it was given for it: 6264 twips are 417.6 pixels, shown as 418, and the
+  // board must still be laid out for 6264.
+  return QSizeF(width() == sizedPx_.width() ? sizedTwips_.width() : twips_.ToTwips(width()),
+                height() == sizedPx_.height() ? sizedTwips_.height() : twips_.ToTwips(height()));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!sizeSettled_) {
-    sizeSettled_ = true;
-    if (storedWidth_ || storedHeight_) ApplyStoredSize();
+  if (!frameWait_.isActive() && !frameSettled_) {
+    // A window manager reports its frame in the configure events that follow
+    // the mapping; one that reports none within a second has none.
+    frameWait_.setSingleShot(true);
+    frameWait_.callOnTimeout(this, [this] { frameSettled_ = true; });
+    frameWait_.start(1000);
   }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  FrameMaybeChanged();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FrameMaybeChanged();
+}
+
+void MainWindow::FrameMaybeChanged() {
+  const QSize frame = FrameExtra();
+  if (frame == knownFrame_) return;
+  knownFrame_ = frame;
+  if (!frameSettled_ && !frame.isNull()) {
+    // The stored size is the outer size: now that the frame is known, the
+    // window can be given it.
+    frameSettled_ = true;
+    frameWait_.stop();
+    ApplyStoredSize();
+  }
+  // The computer's panel keeps its distance from the outer edge.
+  Form_Resize();
 }
 
 void MainWindow::SetupBoard() {
@@ -363,31 +420,46 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::Form_Resize() {
-  const float innerW = static_cast<float>(twips_.ToTwips(central_->width()));
-  const float innerH = static_cast<float>(twips_.ToTwips(central_->height()));
-  const float outerW = static_cast<float>(twips_.ToTwips(frameGeometry().width()));
-  // Room beyond the designed width belongs to the debug strip: the game's
-  // part is then laid out as in a borderless window of the designed width,
-  // so neither the board nor the computer's panel slides under the strip,
-  // and the strip never covers them.
-  if (innerW > kDesignedClientWidth) {
+  const QSizeF size = SizeTwips();
+  const auto innerW = static_cast<float>(size.width());
+  const auto innerH = static_cast<float>(size.height() - twips_.ToTwips(height() - central_->height()));
+  const auto frameW = static_cast<float>(twips_.ToTwips(frameGeometry().width() - width()));
+  if (StripShown() && innerW > kDesignedClientWidth) {
+    // Room beyond the designed width belongs to the debug strip: the game's
+    // part is laid out as in a borderless window of the designed width, so
+    // the board and the computer's panel never slide under the strip.
     layout_ = ResizeWindow(layout_, kDesignedClientWidth, innerH, kDesignedClientWidth);
   } else {
-    layout_ = ResizeWindow(layout_, innerW, innerH, outerW);
+    layout_ = ResizeWindow(layout_, innerW, innerH, innerW + frameW);
   }
   ApplyLayout();
 }
 
+bool MainWindow::StripShown() const { return host_.debugView && debugViewMarked_; }
+
+void MainWindow::ShowDebugStrip() {
+  const bool shown = StripShown();
+  for (QWidget* w : std::initializer_list<QWidget*>{updatecount, Text2, Picture2, Combo1, Command2,
+                                                    PrintMovesResult})
+    w->setVisible(shown);
+  mnuDebug->menuAction()->setVisible(host_.debugView);
+  DebugMe->setChecked(debugViewMarked_);
+}
+
 void MainWindow::ApplyLayout() {
   picture1->hide();
-  picture1->setGeometry(twips_.ToPixels(layout_.picture1));
+  picture1Border->setGeometry(twips_.ToPixels(layout_.picture1));
+  picture1->setGeometry(picture1Border->contentsRect());
   PlyrFrame[0]->setGeometry(twips_.ToPixels(layout_.PlyrFrame[0]));
   PlyrFrame[1]->setGeometry(twips_.ToPixels(layout_.PlyrFrame[1]));
   Logo->setGeometry(twips_.ToPixels(layout_.Logo));
   myTools->setGeometry(twips_.ToPixels(layout_.myTools));
-  // The board area has no border: its inner size is its outer size.
+  // The line thickness follows the area's outer height; the boxes share
+  // what the lines leave of its inner size.
   const Rect& area = layout_.picture1;
-  picture1->SetLayout(LayoutBoard(area.Height, area.Width, area.Height), twips_);
+  const auto border = static_cast<float>(twips_.ToTwips(picture1Border->frameWidth()));
+  picture1->SetLayout(LayoutBoard(area.Height, area.Width - 2 * border, area.Height - 2 * border),
+                      twips_);
   picture1->show();
 }
 
@@ -492,10 +564,10 @@ void MainWindow::mnuHighScores_Click() { pellumo::mnuHighScores_Click(game_, thi
 void MainWindow::DebugMe_Click() {
   // The mark follows the view, whatever Qt's own toggling of the item did.
   debugViewMarked_ = !debugViewMarked_;
-  DebugMe->setChecked(debugViewMarked_);
+  ShowDebugStrip();
   const float outerWidth = debugViewMarked_ ? kDebugOuterWidth : kNormalOuterWidth;
-  resize(std::max(1, twips_.ToPixels(outerWidth) - FrameExtra().width()), height());
-  mnuDebug->menuAction()->setVisible(debugViewMarked_);
+  ResizeTwips(outerWidth - twips_.ToTwips(FrameExtra().width()), SizeTwips().height());
+  Form_Resize();
 }
 
 void MainWindow::Command1_Click() {
@@ -506,7 +578,12 @@ void MainWindow::Command1_Click() {
   });
 }
 
-void MainWindow::Command2_Click() { WriteMoveLog(MoveLogPath(), game_.GameMoves); }
+void MainWindow::Command2_Click() {
+  const std::string path = MoveLogPath();
+  const QString where = QString::fromStdString(path);
+  PrintMovesResult->setText(WriteMoveLog(path, game_.GameMoves) ? "Moves written to " + where
+                                                                 : "Could not write " + where);
+}
 
 void MainWindow::Combo1_Click() {
   GameHost* host = &host_;

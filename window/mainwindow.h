@@ -31,6 +31,8 @@ class GameHost;
 // The window's client area as designed, in twips.
 inline constexpr float kDesignedClientWidth = 6264;
 inline constexpr float kDesignedClientHeight = 6360;
+// The board area's sunken border, a side.
+inline constexpr float kBoardBorder = 30;
 // "View Debug" switches the outer width between these.
 inline constexpr float kDebugOuterWidth = 8789;
 inline constexpr float kNormalOuterWidth = 6288;
@@ -77,6 +79,7 @@ class MainWindow : public QMainWindow {
 
   // --- Controls, under their designed names --------------------------------
   BoardWidget* picture1 = nullptr;
+  QFrame* picture1Border = nullptr;  // the board area's border around picture1
   std::array<QFrame*, 2> PlyrFrame{};
   QLabel* Label1 = nullptr;
   QLabel* plyr1score = nullptr;
@@ -96,6 +99,7 @@ class MainWindow : public QMainWindow {
   std::array<QLineEdit*, 65> mystat{};  // 1..64
   QComboBox* Combo1 = nullptr;
   QPushButton* Command2 = nullptr;
+  QLabel* PrintMovesResult = nullptr;
 
   QAction* mnunew = nullptr;
   QAction* mnuexit = nullptr;
@@ -116,6 +120,8 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildControls();
@@ -127,6 +133,15 @@ class MainWindow : public QMainWindow {
   void ApplyStoredSize();
   void ApplyLayout();
   QSize FrameExtra() const;
+  void FrameMaybeChanged();
+  // Gives the window this size in twips, the frame not included.
+  void ResizeTwips(double width, double height);
+  // The window's size in twips, the frame not included.
+  QSizeF SizeTwips() const;
+  // The debug strip is shown only when started for debugging and "View
+  // Debug" is marked.
+  bool StripShown() const;
+  void ShowDebugStrip();
   void OnLineClicked(const QString& Compass, int Index);
 
   GameHost& host_;
@@ -138,7 +153,14 @@ class MainWindow : public QMainWindow {
   bool debugViewMarked_ = true;
   std::optional<std::int32_t> storedWidth_;
   std::optional<std::int32_t> storedHeight_;
-  bool sizeSettled_ = false;
+  // The window manager's frame as last seen, and whether it has been seen
+  // (or a second has passed without one).
+  QSize knownFrame_{0, 0};
+  bool frameSettled_ = false;
+  QTimer frameWait_;
+  // The size last given in twips, and the pixels it came to.
+  QSize sizedPx_;
+  QSizeF sizedTwips_;
 
   friend class GameHost;
 };

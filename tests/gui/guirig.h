@@ -38,15 +38,17 @@ struct GuiRig {
   // Writes these settings, then loads and shows the main window; with
   // startUp, the program's start runs instead (About window, then hand-over).
   // The rig's folder is the home folder too, where "Print Moves" writes.
-  // clock, when given, replaces the steady clock of the waits.
+  // clock, when given, replaces the steady clock of the waits; debug starts
+  // the game as --debug does.
   explicit GuiRig(const std::string& settings = "", bool startUp = false,
-                  std::unique_ptr<WaitClock> clock = nullptr) {
+                  std::unique_ptr<WaitClock> clock = nullptr, bool debug = false) {
     qputenv("HOME", QByteArray::fromStdString(folder.path()));
     if (!settings.empty()) WriteFile(folder.file("pellumo.ini"), settings);
     host = std::make_unique<GameHost>(PortablePlaces(folder.path()),
                                       std::make_unique<ScriptedRandom>(4242));
     host->flashMilliseconds = 30;
     if (clock) host->waitClock = std::move(clock);
+    host->debugView = debug;
     host->answerHook = [this](const std::string& text, const std::string&, bool yesNo) {
       if (yesNo) questions.push_back(text);
       return !yesNo || answerYes;

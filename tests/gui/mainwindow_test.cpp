@@ -14,7 +14,7 @@
 namespace pellumo::testing {
 namespace {
 
-TEST(BoardClicks, AFreeLineIsClaimedTheComputerAnswersAndPrintMovesLogsBoth) {
+TEST(BoardClicks, AFreeLineIsClaimedAndTheComputerAnswers) {
   GuiRig rig;
   Game& game = rig.game();
   // Pressing on one line and letting go on another takes nothing.
@@ -27,10 +27,6 @@ TEST(BoardClicks, AFreeLineIsClaimedTheComputerAnswersAndPrintMovesLogsBoth) {
   ASSERT_GE(game.GameMoves.Count(), 2);
   const Moves& answer = game.GameMoves.Item(2);
   EXPECT_EQ(LineOwner(*game.lines.Line(answer.Compass, answer.LineNum)), 2);
-  // The log goes to the home folder.
-  QTest::mouseClick(rig.window().Command2, Qt::LeftButton);
-  const std::string log = ReadFile(rig.folder.file("myboxmoves.csv"));
-  EXPECT_TRUE(log.starts_with("Player1,horz,12\r\nPlayer2,")) << log;
 }
 
 // The pointer, whether the board takes clicks, and whether Timer1 runs.
@@ -71,7 +67,10 @@ TEST(PointerFeedback, FreeLinesLightUpAndNameThemselves) {
   EXPECT_EQ(lines.vline[72].BackColor, kHighlight);
   // ...until an open box, which puts them back and clears the read-out...
   rig.MoveTo(rig.window().picture1->BoxRect(20).center());
-  EXPECT_EQ(lines.hline[5].BackColor, kFreeLine);
+  for (int i = 1; i <= kLinesPerOrientation; ++i) {  // the last ones too
+    if (lines.hline[i].Enabled) EXPECT_EQ(lines.hline[i].BackColor, kFreeLine) << "horz " << i;
+    if (lines.vline[i].Enabled) EXPECT_EQ(lines.vline[i].BackColor, kFreeLine) << "vert " << i;
+  }
   EXPECT_TRUE(rig.window().Text1->text().isEmpty());
   // ...or the background, which a taken line counts as; the read-out stays.
   rig.MoveTo(rig.LineCentre("vert", 3));
@@ -139,56 +138,99 @@ TEST(Options, SaveSizeIsUsedNextTimeUnlessTheStoredSizeIsNotANumber) {
 // In a wide window the debug strip stays clear of the board and the
 // computer's panel. What the player sees after a resize: every line and box
 // painted at its new place in the colour it had.
-TEST(Resize, KeepsEveryColourMovesTheBoardAndKeepsClearOfTheDebugStrip) {
+// Wider and narrower: the board takes the room the margins leave, the
+// computer's panel keeps to the right edge and the logo to the middle of the
+// gap; every line and box keeps its colour.
+TEST(Resize, TheBoardFollowsTheWindowBothWaysAndKeepsEveryColour) {
   GuiRig rig;
   MainWindow& w = rig.window();
-  w.resize(1000, 500);
-  GuiRig::Settle();
-  for (QWidget* strip : QWidgetList{w.updatecount, w.Text2, w.Picture2, w.Combo1, w.Command2}) {
-    EXPECT_LT(w.picture1->geometry().right(), strip->x()) << qPrintable(strip->objectName());
-    EXPECT_FALSE(w.PlyrFrame[1]->geometry().intersects(strip->geometry()));
-  }
+  ASSERT_EQ(Twips::For(&w).PerPixel(), 15.0) << "the literal sizes below are for 96 DPI";
+  EXPECT_EQ(w.centralWidget()->width(), 418) << "6264 twips";
+  for (QWidget* strip : QWidgetList{w.updatecount, w.Text2, w.Picture2, w.Combo1, w.Command2})
+    EXPECT_FALSE(strip->isVisible()) << "no debug strip in normal play";
   for (int n : {1, 9, 17}) rig.ClickLine("horz", n);
   const LineStore lines = rig.game().lines;
   const auto boxes = rig.game().gridbx1;
   BoardWidget* board = w.picture1;
-  const QRect before = board->LineRect("horz", 9);
-  w.resize(300, 600);
-  GuiRig::Settle();
-  EXPECT_NE(board->LineRect("horz", 9), before);
-  const QImage shown = board->grab().toImage();
-  const auto same = [&](QRect r, Colour c) {
-    return shown.pixelColor(r.center()) == ToQColor(c, board->palette());
-  };
-  for (int i = 1; i <= 72; ++i) {
-    EXPECT_TRUE(same(board->LineRect("horz", i), lines.hline[i].BackColor)) << "horz " << i;
-    EXPECT_TRUE(same(board->LineRect("vert", i), lines.vline[i].BackColor)) << "vert " << i;
+  for (const QSize inner : {QSize(800, 700), QSize(300, 600)}) {
+    w.resize(inner.width(), inner.height() + w.menuBar()->height());
+    GuiRig::Settle();
+    ASSERT_EQ(w.centralWidget()->size(), inner);
+    EXPECT_EQ(w.picture1Border->geometry(), QRect(6, 51, inner.width() - 16, inner.height() - 87));
+    EXPECT_EQ(board->geometry(), w.picture1Border->rect().adjusted(2, 2, -2, -2));
+    // 150 twips from the outer edge, the window's frame included.
+    EXPECT_EQ(w.PlyrFrame[1]->geometry().right() + 1, w.frameGeometry().width() - 10);
+    const int gapLeft = w.PlyrFrame[0]->geometry().right() + 1;
+    const int gapRight = w.PlyrFrame[1]->x();
+    if (gapRight - gapLeft > w.Logo->width())
+      EXPECT_LE(std::abs((w.Logo->x() - gapLeft) - (gapRight - w.Logo->geometry().right() - 1)), 1);
+    const QImage shown = board->grab().toImage();
+    const auto same = [&](QRect r, Colour c) {
+      return shown.pixelColor(r.center()) == ToQColor(c, board->palette());
+    };
+    for (int i = 1; i <= 72; ++i) {
+      EXPECT_TRUE(same(board->LineRect("horz", i), lines.hline[i].BackColor)) << "horz " << i;
+      EXPECT_TRUE(same(board->LineRect("vert", i), lines.vline[i].BackColor)) << "vert " << i;
+    }
+    for (int i = 1; i <= 64; ++i) EXPECT_TRUE(same(board->BoxRect(i), boxes[i].BackColor)) << i;
   }
-  for (int i = 1; i <= 64; ++i) EXPECT_TRUE(same(board->BoxRect(i), boxes[i].BackColor)) << i;
 }
 
-// The selector shows a property of every box: "LineNorth", the line above
-// it, has the box's own number. "View Debug" narrows the window and hides
-// the "Debug" menu (hidden at start, the item marked), then undoes it.
-TEST(DebugStrip, SelectorShowsLineNorthAndViewDebugNarrowsTheWindow) {
-  GuiRig rig;
+// Started with --debug: the window opens wide with the strip, whose
+// selector shows a property of every box and whose "Print Moves" says where
+// it wrote; "View Debug" switches the width, and the menu stays for the run.
+TEST(DebugStrip, OpensWideShowsEachPropertyAndStaysForTheRun) {
+  GuiRig plain;
+  EXPECT_FALSE(plain.window().mnuDebug->menuAction()->isVisible());
+
+  GuiRig rig("", false, nullptr, /*debug=*/true);
   MainWindow& w = rig.window();
-  ASSERT_EQ(w.Combo1->count(), 9);
-  EXPECT_EQ(w.Combo1->itemText(6), "LineNorth");
-  rig.ShowBoxProperty(6);
-  for (int i = 1; i <= 64; ++i) EXPECT_EQ(w.mystat[i]->text(), QString::number(i)) << i;
-  const int height = w.height();
-  EXPECT_FALSE(w.mnuDebug->menuAction()->isVisible());
+  const Twips t = Twips::For(&w);
+  EXPECT_EQ(w.frameGeometry().width(), t.ToPixels(kDebugOuterWidth));
   EXPECT_TRUE(w.DebugMe->isChecked());
-  for (bool debug : {false, true}) {
+  EXPECT_TRUE(w.mnuDebug->menuAction()->isVisible());
+  for (QWidget* strip : QWidgetList{w.updatecount, w.Text2, w.Picture2, w.Combo1, w.Command2}) {
+    EXPECT_TRUE(strip->isVisible()) << qPrintable(strip->objectName());
+    EXPECT_LT(w.picture1Border->geometry().right(), strip->x()) << qPrintable(strip->objectName());
+    EXPECT_FALSE(w.PlyrFrame[1]->geometry().intersects(strip->geometry()));
+  }
+
+  // Each entry against the board's numbering: box j in row r has north line
+  // j, south j + 8, west j + r, east j + r + 1.
+  ASSERT_EQ(w.Combo1->count(), 9);
+  const std::pair<int, std::function<int(int, int)>> entries[] = {
+      {4, [](int j, int r) { return j + r; }}, {5, [](int j, int r) { return j + r + 1; }},
+      {6, [](int j, int) { return j; }}, {7, [](int j, int) { return j + 8; }}};
+  for (const auto& [index, line] : entries) {
+    rig.ShowBoxProperty(index);
+    for (int j = 1; j <= 64; ++j)
+      EXPECT_EQ(w.mystat[j]->text(), QString::number(line(j, (j - 1) / 8)))
+          << qPrintable(w.Combo1->itemText(index)) << " of box " << j;
+  }
+  EXPECT_EQ(w.Combo1->itemText(7), "LineSouth");
+
+  rig.ClickLine("horz", 12);
+  QTest::mouseClick(w.Command2, Qt::LeftButton);
+  const std::string log = ReadFile(rig.folder.file("myboxmoves.csv"));
+  EXPECT_TRUE(log.starts_with("Player1,horz,12\r\nPlayer2,")) << log;
+  EXPECT_EQ(w.PrintMovesResult->text(),
+            QString::fromStdString("Moves written to " + rig.folder.file("myboxmoves.csv")));
+
+  const int height = w.height();
+  for (bool marked : {false, true}) {
     w.DebugMe->trigger();
     GuiRig::Settle();
     EXPECT_EQ(w.frameGeometry().width(),
-              Twips::For(nullptr).ToPixels(debug ? kDebugOuterWidth : kNormalOuterWidth));
+              t.ToPixels(marked ? kDebugOuterWidth : kNormalOuterWidth));
     EXPECT_EQ(w.height(), height);
-    EXPECT_EQ(w.DebugMe->isChecked(), debug);
-    EXPECT_EQ(w.mnuDebug->menuAction()->isVisible(), debug);
+    EXPECT_EQ(w.DebugMe->isChecked(), marked);
+    EXPECT_EQ(w.Combo1->isVisible(), marked);
+    EXPECT_TRUE(w.mnuDebug->menuAction()->isVisible());
   }
+  rig.answerYes = true;
+  w.mnunew->trigger();
+  GuiRig::Settle();
+  EXPECT_TRUE(rig.window().mnuDebug->menuAction()->isVisible()) << "across New Game";
 }
 
 // The About window at start-up and from the Help menu, on a clock that only
@@ -261,6 +303,24 @@ TEST(Startup, NoDisplayIsReportedInsteadOfCrashing) {
     const auto get = [&env](const char* n) { return env.count(n) ? env.at(n).c_str() : nullptr; };
     EXPECT_EQ(NoDisplayReason(get).has_value(), reported) << env.size();
   }
+}
+
+TEST(Startup, SwitchesTurnOnTheDebugViewOrAnswerAndLeaveQtItsOwn) {
+  const auto run = [](std::vector<const char*> args, const char* debugEnv) {
+    args.insert(args.begin(), "pellumo");
+    return ParseStartOptions(static_cast<int>(args.size()), args.data(), [&](const char* name) {
+      return std::string_view(name) == "PELLUMO_DEBUG" ? debugEnv : nullptr;
+    });
+  };
+  const auto flags = [](StartOptions o) { return std::tuple{o.debug, o.help, o.version}; };
+  EXPECT_EQ(flags(run({}, nullptr)), std::tuple(false, false, false));
+  EXPECT_EQ(flags(run({"-platform", "xcb", "--debug"}, nullptr)), std::tuple(true, false, false));
+  EXPECT_EQ(flags(run({}, "1")), std::tuple(true, false, false));
+  EXPECT_EQ(flags(run({}, "0")), std::tuple(false, false, false));
+  EXPECT_EQ(flags(run({"-h"}, nullptr)), std::tuple(false, true, false));
+  EXPECT_EQ(flags(run({"--help", "--version"}, nullptr)), std::tuple(false, true, true));
+  EXPECT_NE(UsageText("/home/p/.config/pellumo/pellumo.ini").find("/home/p/.config/pellumo/pellumo.ini"),
+            std::string::npos);
 }
 
 TEST(Help, OpensThePagesMaximisedOrSaysTheyAreMissing) {
