@@ -62,6 +62,7 @@ if(PELLUMO_TESTS)
     tests/gui/guirig.cpp
     tests/gui/mainwindow_test.cpp
     tests/gui/highscorewindow_test.cpp
+    tests/gui/keyboard_test.cpp
     tests/gui/settingsfile_test.cpp
     tests/gui/stress_test.cpp
     tests/support/fakeui.cpp

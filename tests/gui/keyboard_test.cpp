@@ -1,0 +1,369 @@
+// The game played from the keyboard: the line cursor, claims by Enter and
+// Space, where the focus goes, the menus' keys, and what assistive tools are
+// told about the board.
+//
+// Qt 6.4 hands events to an update handler only while a screen reader is
+// running, which the offscreen platform never reports; the tests hear them
+// as a screen reader's bridge does, through a bridge plugin of their own.
+#define QT_STATICPLUGIN
+#include <QAccessibleBridge>
+#include <QAccessibleBridgePlugin>
+#include <deque>
+#include <map>
+
+#include "gui/guirig.h"
+#include "startup/helpviewer.h"
+
+namespace pellumo::testing {
+
+// What the board told assistive tools: the event, the child and the
+// object's name at that moment. Recorded while `heard` points somewhere.
+using Heard = std::tuple<int, int, QString>;
+std::vector<Heard>* heard = nullptr;
+
+class RecordingBridge : public QAccessibleBridge {
+ public:
+  void notifyAccessibilityUpdate(QAccessibleEvent* event) override {
+    if (heard == nullptr || qobject_cast<BoardWidget*>(event->object()) == nullptr) return;
+    QAccessibleInterface* iface = event->accessibleInterface();
+    heard->emplace_back(event->type(), event->child(),
+                        iface ? iface->text(QAccessible::Name) : QString());
+  }
+  void setRootObject(QAccessibleInterface*) override {}
+};
+
+class RecordingBridgePlugin : public QAccessibleBridgePlugin {
+  Q_OBJECT
+  Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QAccessibleBridgeFactoryInterface" FILE
+                    "accessiblerecorder.json")
+
+ public:
+  QAccessibleBridge* create(const QString&) override { return new RecordingBridge; }
+};
+
+}  // namespace pellumo::testing
+
+Q_IMPORT_PLUGIN(RecordingBridgePlugin)
+
+namespace pellumo::testing {
+
+namespace {
+
+constexpr Arrow kArrows[] = {Arrow::Left, Arrow::Right, Arrow::Up, Arrow::Down};
+constexpr BoardLine H(int n) { return {false, n}; }
+constexpr BoardLine V(int n) { return {true, n}; }
+
+Qt::Key KeyOf(Arrow arrow) {
+  switch (arrow) {
+    case Arrow::Left: return Qt::Key_Left;
+    case Arrow::Right: return Qt::Key_Right;
+    case Arrow::Up: return Qt::Key_Up;
+    case Arrow::Down: return Qt::Key_Down;
+  }
+  return Qt::Key_unknown;
+}
+
+// A key as the keyboard gives it: to whichever widget has the focus, after
+// the window's shortcuts have had their chance.
+void Press(const GuiRig& rig, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::keyClick(rig.window().windowHandle(), key, modifiers);
+}
+
+// The arrow keys that walk the cursor from one line to another, fewest first.
+std::vector<Arrow> PathTo(const BoardGeometry& g, BoardLine from, BoardLine to) {
+  std::map<int, std::pair<int, Arrow>> cameFrom{{BoardWidget::ChildOfLine(from), {-1, {}}}};
+  std::deque<int> queue{BoardWidget::ChildOfLine(from)};
+  while (!queue.empty()) {
+    const int at = queue.front();
+    queue.pop_front();
+    for (Arrow arrow : kArrows) {
+      const int next = BoardWidget::ChildOfLine(NextLine(g, BoardWidget::LineOfChild(at), arrow));
+      if (cameFrom.emplace(next, std::pair{at, arrow}).second) queue.push_back(next);
+    }
+  }
+  std::vector<Arrow> path;
+  for (int at = BoardWidget::ChildOfLine(to); cameFrom.at(at).first != -1;
+       at = cameFrom.at(at).first) {
+    path.insert(path.begin(), cameFrom.at(at).second);
+  }
+  return path;
+}
+
+void WalkTo(const GuiRig& rig, BoardLine to) {
+  BoardWidget* board = rig.window().picture1;
+  for (Arrow arrow : PathTo(board->Geometry(), board->Cursor(), to)) Press(rig, KeyOf(arrow));
+  ASSERT_EQ(board->Cursor(), to);
+}
+
+std::vector<std::tuple<std::string, int, int>> History(const Game& game) {
+  std::vector<std::tuple<std::string, int, int>> moves;
+  for (int i = 1; i <= game.GameMoves.Count(); ++i) {
+    const Moves& m = game.GameMoves.Item(i);
+    moves.emplace_back(m.Compass, m.LineNum, m.PlayerNum);
+  }
+  return moves;
+}
+
+// At the designed size the boxes are wider than tall, so a vertical line
+// half a box away lies within 45 degrees of Right but not of Down.
+TEST(LineCursor, ArrowsTakeTheNearestLineInTheirConeAndStopAtTheEdge) {
+  const BoardGeometry g = LayoutBoard(5088, 6135, 5088);
+  const std::tuple<BoardLine, Arrow, BoardLine> cases[] = {
+      {H(1), Arrow::Right, V(2)},  {H(1), Arrow::Down, H(9)},   {H(1), Arrow::Left, V(1)},
+      {H(1), Arrow::Up, H(1)},     {V(1), Arrow::Left, V(1)},   {V(2), Arrow::Up, V(2)},
+      {H(72), Arrow::Down, H(72)}, {V(72), Arrow::Right, V(72)}, {V(10), Arrow::Down, V(19)},
+      // H 2 and H 10 are equally near: the lower number.
+      {V(2), Arrow::Right, H(2)},  {V(11), Arrow::Left, H(9)}};
+  for (const auto& [from, arrow, to] : cases) {
+    EXPECT_EQ(NextLine(g, from, arrow), to) << from.Compass() << from.n << " " << int(arrow);
+  }
+  // A vertical line exactly as near as a horizontal one: the horizontal.
+  BoardGeometry tied = g;
+  tied.vline[5] = g.hline[9];
+  EXPECT_EQ(NextLine(tied, H(1), Arrow::Down), H(9));
+}
+
+TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
+  GuiRig rig;
+  MainWindow& w = rig.window();
+  BoardWidget* board = w.picture1;
+  Game& game = rig.game();
+  const auto shown = [&](BoardLine line) {
+    return board->grab().toImage().pixelColor(board->LineRect(line.Compass(), line.n).center());
+  };
+  const QColor highlight = ToQColor(kHighlight, board->palette());
+  ASSERT_EQ(QApplication::focusWidget(), board);
+  EXPECT_NE(shown(H(1)), highlight) << "no cursor before the keyboard is used";
+
+  // Enter on a fresh window claims H 1; the computer answers.
+  Press(rig, Qt::Key_Return);
+  EXPECT_EQ(game.lines.hline[1].BackColor, kHumanLine);
+  ASSERT_EQ(game.GameMoves.Count(), 2);
+  EXPECT_EQ(game.GameMoves.Item(2).PlayerNum, 2);
+  EXPECT_EQ(board->Cursor(), H(1));
+  EXPECT_EQ(shown(H(1)), ToQColor(kHumanLine, board->palette())) << "a taken line keeps its colour";
+  Press(rig, Qt::Key_Space);  // taken: nothing
+  EXPECT_EQ(game.GameMoves.Count(), 2);
+
+  // The cursor shows in the highlight and names its line; the line store
+  // keeps the free colour, and the line left behind shows it again.
+  const BoardLine free = game.lines.vline[2].Enabled ? V(2) : V(11);
+  WalkTo(rig, free);
+  EXPECT_EQ(w.Text1->text(), QString("V - %1").arg(free.n));
+  EXPECT_EQ(shown(free), highlight);
+  EXPECT_EQ(game.lines.vline[free.n].BackColor, kFreeLine);
+  // Only while the board has the focus.
+  Press(rig, Qt::Key_Tab);
+  EXPECT_EQ(shown(free), ToQColor(kFreeLine, board->palette()));
+  Press(rig, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(shown(free), highlight);
+  Press(rig, Qt::Key_Down);
+  EXPECT_EQ(shown(free), ToQColor(kFreeLine, board->palette()));
+
+  // Refused while the computer moves, and during its flash.
+  WalkTo(rig, free);
+  {
+    GameHost::BusyScope busy(*rig.host);
+    Press(rig, Qt::Key_Return);
+  }
+  rig.DuringFlash(60, [&] { Press(rig, Qt::Key_Space); });
+  rig.ClickLine("horz", 72);
+  EXPECT_EQ(game.GameMoves.Count(), 4);
+  Press(rig, Qt::Key_Space);
+  EXPECT_EQ(game.lines.vline[free.n].BackColor, kHumanLine);
+  EXPECT_EQ(game.GameMoves.Count(), 6);
+  EXPECT_EQ(board->Cursor(), free);
+}
+
+// The computer reads a free line that is not in the free colour as taken.
+// The cursor sits on the line it will answer with: a painted cursor leaves
+// the answer alone.
+TEST(KeyboardPlay, TheComputerChoosesAlikeWithOrWithoutTheCursor) {
+  const BoardLine script[] = {H(20), V(30), H(45), V(5), H(60), V(50), H(3), V(66)};
+  std::vector<std::tuple<std::string, int, int>> plain;
+  for (bool keyboard : {false, true}) {
+    GuiRig rig;
+    Game& game = rig.game();
+    for (std::size_t k = 0; k < std::size(script); ++k) {
+      const BoardLine line = script[k];
+      if (!game.lines.Line(line.Compass(), line.n)->Enabled) continue;
+      if (keyboard) {
+        // The first answer to this move in the game without the cursor.
+        const auto from = std::find(plain.begin(), plain.end(),
+                                    std::tuple(line.Compass(), line.n, 1));
+        ASSERT_NE(from, plain.end());
+        const auto& [compass, n, player] = *(from + 1);
+        WalkTo(rig, {compass == "vert", n});
+      }
+      rig.ClickLine(line.Compass(), line.n);
+    }
+    if (keyboard) {
+      EXPECT_EQ(History(game), plain);
+    } else {
+      plain = History(game);
+    }
+  }
+}
+
+TEST(Focus, BackOnTheBoardAfterAFlashAMessageBoxAndAnotherWindow) {
+  GuiRig rig;
+  MainWindow& w = rig.window();
+  BoardWidget* board = w.picture1;
+  const auto focus = [] { return QApplication::focusWidget(); };
+  int advice = 0;
+  QObject::connect(w.Command1, &QPushButton::clicked, [&] { ++advice; });
+
+  // Keys during a flash reach nothing, Tab included.
+  QWidget* during = nullptr;
+  rig.DuringFlash(60, [&] {
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return}) Press(rig, key);
+    during = focus();
+  });
+  rig.ClickLine("horz", 30);
+  EXPECT_EQ(advice, 0);
+  EXPECT_EQ(during, board);
+  EXPECT_EQ(focus(), board);
+
+  // Advice pressed with the mouse hands the keys back to the board.
+  QTest::mouseClick(w.Command1, Qt::LeftButton);
+  EXPECT_EQ(advice, 1);
+  EXPECT_EQ(focus(), board);
+
+  // A message box, left with the focus on Advice.
+  Press(rig, Qt::Key_Tab);
+  ASSERT_EQ(focus(), w.Command1);
+  rig.host->answerHook = nullptr;
+  QTimer::singleShot(0, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->reject();
+  });
+  w.mnunew->trigger();
+  EXPECT_EQ(rig.host->Window(), &w);
+  w.activateWindow();  // as the window manager does when the box goes
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  EXPECT_EQ(focus(), board);
+
+  // Another window, then this one again.
+  Press(rig, Qt::Key_Tab);
+  ASSERT_EQ(focus(), w.Command1);
+  Press(rig, Qt::Key_F1);
+  HelpViewer* help = rig.host->Help();
+  ASSERT_NE(help, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+  help->close();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  EXPECT_EQ(focus(), board);
+}
+
+// Tab goes from the board to Advice, through the debug strip when it is
+// shown, and back; the read-outs are passed by.
+TEST(Focus, TabGoesFromTheBoardToAdviceAndThroughTheDebugStrip) {
+  for (bool debug : {false, true}) {
+    GuiRig rig;
+    rig.host->debugView = debug;  // as --debug does, for the next window
+    rig.answerYes = true;
+    rig.window().mnunew->trigger();
+    GuiRig::Settle();
+    MainWindow& w = rig.window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    std::vector<QWidget*> ring{w.picture1, w.Command1};
+    if (w.Command2->isVisible()) ring.insert(ring.end(), {w.Combo1, w.Command2});
+    ring.push_back(w.picture1);
+    std::vector<QWidget*> stops{QApplication::focusWidget()};
+    while (stops.size() < ring.size()) {
+      Press(rig, Qt::Key_Tab);
+      stops.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(stops, ring) << debug;
+  }
+}
+
+// Alt alone highlights the first menu and F10 opens it; Alt and a letter
+// open a menu; Alt+A is "Advice"; F1 is "How to Play"; Ctrl+Q is "Exit",
+// held back like the menu item while the computer moves.
+TEST(MenuKeys, TheMenuBarAdviceHowToPlayAndExit) {
+  GuiRig rig;
+  MainWindow& w = rig.window();
+  QMenuBar* bar = w.menuBar();
+  const auto closeMenus = [&] {
+    while (QWidget* popup = QApplication::activePopupWidget())
+      QTest::keyClick(popup, Qt::Key_Escape);
+    QTest::keyClick(bar, Qt::Key_Escape);
+  };
+  for (auto [key, modifiers] : {std::pair{Qt::Key_Alt, Qt::AltModifier},
+                                std::pair{Qt::Key_F10, Qt::NoModifier}}) {
+    Press(rig, key, modifiers);
+    EXPECT_EQ(bar->activeAction(), bar->actions().value(0)) << key;
+    closeMenus();
+  }
+  Press(rig, Qt::Key_O, Qt::AltModifier);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  EXPECT_TRUE(menu != nullptr && menu->title() == "&Options");
+  closeMenus();
+
+  Press(rig, Qt::Key_A, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !rig.game().Label4.empty(); }));
+  Press(rig, Qt::Key_F1);
+  ASSERT_NE(rig.host->Help(), nullptr);
+  EXPECT_TRUE(rig.host->Help()->isVisible());
+  rig.host->Help()->close();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  rig.DuringFlash(40, [&] {
+    Press(rig, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(rig.quits, 0);
+  });
+  rig.ClickLine("horz", 40);
+  GuiRig::Settle();
+  EXPECT_EQ(rig.quits, 1);
+}
+
+TEST(Accessibility, LinesAreNamedByOwnerAndMovesClaimsAndScoresAreAnnounced) {
+  struct Listen {
+    std::vector<Heard> events;
+    Listen() { heard = &events; }
+    ~Listen() { heard = nullptr; }
+  } listen;
+  std::vector<Heard>& events = listen.events;
+  GuiRig rig;
+  BoardWidget* board = rig.window().picture1;
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(board);
+  ASSERT_NE(iface, nullptr);
+  ASSERT_EQ(iface->childCount(), 144);
+  EXPECT_EQ(iface->child(11)->text(QAccessible::Name), "Horizontal line 12, free");
+  EXPECT_EQ(iface->child(72 + 4)->text(QAccessible::Name), "Vertical line 5, free");
+  EXPECT_EQ(iface->indexOfChild(iface->child(100)), 100);
+  EXPECT_EQ(iface->text(QAccessible::Description), "You 0, Computer 0");
+
+  events.clear();
+  Press(rig, Qt::Key_Down);  // to H 9
+  EXPECT_EQ(events, (std::vector<Heard>{{QAccessible::Focus, 8, "Horizontal line 9, free"}}));
+  EXPECT_EQ(iface->focusChild(), iface->child(8));
+  EXPECT_TRUE(iface->child(8)->state().focused);
+
+  // Claimed by a press from the tool: the line changes hands, and so does
+  // the computer's answer.
+  events.clear();
+  iface->child(8)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  const Moves& answer = rig.game().GameMoves.Item(2);
+  const int answerChild = BoardWidget::ChildOfLine({answer.Compass == "vert", answer.LineNum});
+  const QString answerName = QString("%1 line %2, the computer's")
+                                 .arg(answer.Compass == "vert" ? "Vertical" : "Horizontal")
+                                 .arg(answer.LineNum);
+  EXPECT_NE(std::ranges::find(events, Heard{QAccessible::NameChanged, 8,
+                                              "Horizontal line 9, yours"}), events.end());
+  EXPECT_NE(std::ranges::find(events, Heard{QAccessible::NameChanged, answerChild, answerName}),
+            events.end());
+
+  // Advice costs a point: the scores change.
+  events.clear();
+  Press(rig, Qt::Key_A, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return rig.game().Player1Score < 0; }));  // clicks are animated
+  EXPECT_EQ(iface->text(QAccessible::Description), "You -1, Computer 0");
+  EXPECT_EQ(std::ranges::count(events, Heard{QAccessible::NameChanged, -1, "Board"}), 1);
+}
+
+}  // namespace
+}  // namespace pellumo::testing
+
+#include "keyboard_test.moc"
