@@ -355,17 +355,6 @@ QSizeF MainWindow::SizeTwips() const {
                 height() == sizedPx_.height() ? sizedTwips_.height() : twips_.ToTwips(height()));
 }
 
-void MainWindow::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (!frameWait_.isActive() && !frameSettled_) {
-    // A window manager reports its frame in the configure events that follow
-    // the mapping; one that reports none within a second has none.
-    frameWait_.setSingleShot(true);
-    frameWait_.callOnTimeout(this, [this] { frameSettled_ = true; });
-    frameWait_.start(1000);
-  }
-}
-
 void MainWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
   FrameMaybeChanged();
@@ -379,14 +368,15 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::FrameMaybeChanged() {
   const QSize frame = FrameExtra();
   if (frame == knownFrame_) return;
-  knownFrame_ = frame;
-  if (!frameSettled_ && !frame.isNull()) {
-    // The stored size is the outer size: now that the frame is known, the
-    // window can be given it.
-    frameSettled_ = true;
-    frameWait_.stop();
+  // A window manager announces its frame only after the window is mapped.
+  // The stored size is the outer size, so it is applied again then, unless
+  // the player has resized the window meanwhile. Until a frame is announced
+  // the frame counts as none.
+  if (knownFrame_.isNull() && size() == sizedPx_) {
+    knownFrame_ = frame;
     ApplyStoredSize();
   }
+  knownFrame_ = frame;
   // The computer's panel keeps its distance from the outer edge.
   Form_Resize();
 }

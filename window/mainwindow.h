@@ -119,7 +119,6 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -153,11 +152,8 @@ class MainWindow : public QMainWindow {
   bool debugViewMarked_ = true;
   std::optional<std::int32_t> storedWidth_;
   std::optional<std::int32_t> storedHeight_;
-  // The window manager's frame as last seen, and whether it has been seen
-  // (or a second has passed without one).
+  // The window manager's frame as last seen; none until it announces one.
   QSize knownFrame_{0, 0};
-  bool frameSettled_ = false;
-  QTimer frameWait_;
   // The size last given in twips, and the pixels it came to.
   QSize sizedPx_;
   QSizeF sizedTwips_;

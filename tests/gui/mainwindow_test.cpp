@@ -68,8 +68,12 @@ TEST(PointerFeedback, FreeLinesLightUpAndNameThemselves) {
   // ...until an open box, which puts them back and clears the read-out...
   rig.MoveTo(rig.window().picture1->BoxRect(20).center());
   for (int i = 1; i <= kLinesPerOrientation; ++i) {  // the last ones too
-    if (lines.hline[i].Enabled) EXPECT_EQ(lines.hline[i].BackColor, kFreeLine) << "horz " << i;
-    if (lines.vline[i].Enabled) EXPECT_EQ(lines.vline[i].BackColor, kFreeLine) << "vert " << i;
+    if (lines.hline[i].Enabled) {
+      EXPECT_EQ(lines.hline[i].BackColor, kFreeLine) << "horz " << i;
+    }
+    if (lines.vline[i].Enabled) {
+      EXPECT_EQ(lines.vline[i].BackColor, kFreeLine) << "vert " << i;
+    }
   }
   EXPECT_TRUE(rig.window().Text1->text().isEmpty());
   // ...or the background, which a taken line counts as; the read-out stays.
@@ -162,8 +166,9 @@ TEST(Resize, TheBoardFollowsTheWindowBothWaysAndKeepsEveryColour) {
     EXPECT_EQ(w.PlyrFrame[1]->geometry().right() + 1, w.frameGeometry().width() - 10);
     const int gapLeft = w.PlyrFrame[0]->geometry().right() + 1;
     const int gapRight = w.PlyrFrame[1]->x();
-    if (gapRight - gapLeft > w.Logo->width())
+    if (gapRight - gapLeft > w.Logo->width()) {
       EXPECT_LE(std::abs((w.Logo->x() - gapLeft) - (gapRight - w.Logo->geometry().right() - 1)), 1);
+    }
     const QImage shown = board->grab().toImage();
     const auto same = [&](QRect r, Colour c) {
       return shown.pixelColor(r.center()) == ToQColor(c, board->palette());

@@ -113,8 +113,12 @@ TEST(RealWindow, AtTheDesignedSizeTheDotsLieOnTheirGrid) {
     for (int col = 0; col <= 8; ++col) {
       const double x = col * 737.125, y = row * 617.5;
       EXPECT_EQ(at(x + 33.5, y + 30), QColor(255, 255, 192)) << "dot " << col << ", " << row;
-      if (col < 8) EXPECT_EQ(at(x + 67 + 335, y + 30), QColor(192, 192, 192)) << "line right of it";
-      if (row < 8) EXPECT_EQ(at(x + 33.5, y + 60 + 278.75), QColor(192, 192, 192)) << "line below it";
+      if (col < 8) {
+        EXPECT_EQ(at(x + 67 + 335, y + 30), QColor(192, 192, 192)) << "line right of it";
+      }
+      if (row < 8) {
+        EXPECT_EQ(at(x + 33.5, y + 60 + 278.75), QColor(192, 192, 192)) << "line below it";
+      }
     }
   }
 }
