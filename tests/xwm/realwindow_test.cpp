@@ -17,7 +17,7 @@ std::string Tool(const QString& program, const QStringList& args) {
 }
 
 // Handles events until done() holds; false when it still does not after ms.
-bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
+bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
   QElapsedTimer clock;
   clock.start();
   while (!done()) {
