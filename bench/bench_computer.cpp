@@ -56,7 +56,10 @@ struct Bench {
   SilentUi ui;
   ScriptedRandom random{2026};
   Game game{profile, ui, random};
-  Bench() { game.Load(); }
+  Bench() {
+    game.ComputerTurnHook = ComputerTurn;
+    game.Load();
+  }
 
   void Take(const char* Compass, int n) {
     LineControl* line = game.lines.Line(Compass, n);

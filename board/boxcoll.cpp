@@ -57,16 +57,16 @@ void BuildBoxes(boxcoll& AllBoxes) {
 void LinkBoxes(boxcoll& AllBoxes) {
   for (int j = 1; j <= kBoxes; ++j) {
     box& b = AllBoxes.Item(j);
-    const int r = (j - 1) / kBoardSide;
-    const int q = (j - 1) % kBoardSide;
+    const int r = (j - 1) / kBoxesPerSide;
+    const int q = (j - 1) % kBoxesPerSide;
     b.LineWest = static_cast<std::int16_t>(j + r);
     b.LineEast = static_cast<std::int16_t>(j + r + 1);
     b.BoxWest = static_cast<std::int16_t>(q == 0 ? -1 : j - 1);
-    b.BoxEast = static_cast<std::int16_t>(q == kBoardSide - 1 ? -1 : j + 1);
-    b.BoxNorth = static_cast<std::int16_t>(r == 0 ? -1 : j - kBoardSide);
-    b.BoxSouth = static_cast<std::int16_t>(r == kBoardSide - 1 ? -1 : j + kBoardSide);
+    b.BoxEast = static_cast<std::int16_t>(q == kBoxesPerSide - 1 ? -1 : j + 1);
+    b.BoxNorth = static_cast<std::int16_t>(r == 0 ? -1 : j - kBoxesPerSide);
+    b.BoxSouth = static_cast<std::int16_t>(r == kBoxesPerSide - 1 ? -1 : j + kBoxesPerSide);
     b.LineNorth = static_cast<std::int16_t>(j);
-    b.LineSouth = static_cast<std::int16_t>(j + kBoardSide);
+    b.LineSouth = static_cast<std::int16_t>(j + kBoxesPerSide);
   }
 }
 
@@ -76,17 +76,17 @@ std::int16_t BoxLineLookup(std::int16_t Number, std::string_view Word) {
   // always positive where the game calls this.
   int result = 0;
   if (Word == "vert") {
-    result = k - (k - 1) / 9;
+    result = k - (k - 1) / kDotsPerSide;
   } else if (Word == "horz") {
     result = k;
   } else if (Word == "North") {
     result = k <= kBoxes ? k : -1;
   } else if (Word == "East") {
-    result = k + (k - 1) / kBoardSide + 1;
+    result = k + (k - 1) / kBoxesPerSide + 1;
   } else if (Word == "South") {
-    result = k + kBoardSide;
+    result = k + kBoxesPerSide;
   } else if (Word == "West") {
-    result = k + (k - 1) / kBoardSide;
+    result = k + (k - 1) / kBoxesPerSide;
   }
   return static_cast<std::int16_t>(result);
 }

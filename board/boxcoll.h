@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "board/box.h"
+#include "board/dimensions.h"
 
 namespace pellumo {
-
-constexpr int kBoxes = 64;
-constexpr int kBoardSide = 8;
 
 class boxcoll {
  public:

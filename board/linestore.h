@@ -6,10 +6,9 @@
 #include <string_view>
 
 #include "board/colours.h"
+#include "board/dimensions.h"
 
 namespace pellumo {
-
-constexpr int kLinesPerOrientation = 72;
 
 struct LineControl {
   bool Enabled = true;

@@ -1,31 +1,34 @@
-# The Qt window of the game: the main window, the board, the About window, the
-# help viewer and the start-up. Included by the top-level CMakeLists.txt when
-# PELLUMO_GUI is ON.
+# The Qt layers of the game: the main window, the HighScore window, and the
+# start-up with the windows it owns. Included by the top-level CMakeLists.txt
+# when PELLUMO_GUI is ON, after the plain C++ layers they use.
 find_package(Qt6 REQUIRED COMPONENTS Widgets Multimedia)
 
-set(CMAKE_AUTOMOC ON)
+# The main window, the board widget, the flash's wait and the capture sound.
+pellumo_layer(pellumo_window QT
+  SOURCES window/boardwidget.cpp window/capturesound.cpp window/fonts.cpp
+          window/mainwindow.cpp window/nestedwait.cpp window/twips.cpp
+  HEADERS window/boardwidget.h window/capturesound.h window/fonts.h
+          window/mainwindow.h window/nestedwait.h window/twips.h
+          window/windowhost.h
+  USES pellumo_computer pellumo_settings Qt6::Widgets Qt6::Multimedia)
 
-set(PELLUMO_QT_SOURCES
-  window/boardwidget.cpp
-  window/capturesound.cpp
-  window/debugview.cpp
-  window/fonts.cpp
-  window/gamehost.cpp
-  window/mainwindow.cpp
-  window/nestedwait.cpp
-  window/twips.cpp
-  startup/aboutwindow.cpp
-  startup/helpviewer.cpp
-  startup/startup.cpp
-  records/highscorewindow.cpp
-)
+# The "High Scores" window over the high-score rules.
+pellumo_layer(pellumo_highscorewindow QT
+  SOURCES records/highscorewindow.cpp
+  HEADERS records/highscorewindow.h
+  USES pellumo_highscores pellumo_window)
 
-add_library(pellumo_qt STATIC ${PELLUMO_QT_SOURCES})
-target_include_directories(pellumo_qt PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(pellumo_qt PUBLIC pellumo_core Qt6::Widgets Qt6::Multimedia)
+# Main, the host that owns the windows, the About window, the help viewer and
+# the debug view.
+pellumo_layer(pellumo_startup QT
+  SOURCES startup/aboutwindow.cpp startup/debugview.cpp startup/gamehost.cpp
+          startup/helpviewer.cpp startup/startup.cpp
+  HEADERS startup/aboutwindow.h startup/debugview.h startup/gamehost.h
+          startup/helpviewer.h startup/startup.h
+  USES pellumo_computer pellumo_highscorewindow pellumo_window)
 
 add_executable(pellumo startup/main.cpp)
-target_link_libraries(pellumo PRIVATE pellumo_qt)
+target_link_libraries(pellumo PRIVATE pellumo_startup)
 set_target_properties(pellumo PROPERTIES OUTPUT_NAME pellumo)
 
 # The program finds its sound and its help pages in its own folder, so the
@@ -47,7 +50,7 @@ include(GNUInstallDirs)
 set(PELLUMO_INSTALLED_DATA_DIR
     "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/games/pellumo")
 add_executable(pellumo_installed startup/main.cpp)
-target_link_libraries(pellumo_installed PRIVATE pellumo_qt)
+target_link_libraries(pellumo_installed PRIVATE pellumo_startup)
 target_compile_definitions(pellumo_installed PRIVATE
   PELLUMO_INSTALLED_DATA_DIR="${PELLUMO_INSTALLED_DATA_DIR}")
 set_target_properties(pellumo_installed PROPERTIES
@@ -68,7 +71,7 @@ if(PELLUMO_TESTS)
     tests/support/fakeui.cpp
   )
   target_include_directories(gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
-  target_link_libraries(gui_tests PRIVATE pellumo_qt Qt6::Test GTest::gtest)
+  target_link_libraries(gui_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
   # Every test writes its settings into a folder of its own; the sound and
   # the help pages are read from the source tree.
   target_compile_definitions(gui_tests PRIVATE
@@ -77,7 +80,9 @@ if(PELLUMO_TESTS)
   # keys from the X server. One at a time, on a private Xvfb with openbox.
   add_executable(xwm_tests tests/gui/guirig.cpp tests/xwm/realwindow_test.cpp tests/support/fakeui.cpp)
   target_include_directories(xwm_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
-  target_link_libraries(xwm_tests PRIVATE pellumo_qt Qt6::Test GTest::gtest)
+  target_link_libraries(xwm_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
+  # The tests' own Qt objects (keyboard_test.moc).
+  set_target_properties(gui_tests xwm_tests PROPERTIES AUTOMOC ON)
   add_test(NAME xwm.realwindow
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/run.sh $<TARGET_FILE:xwm_tests>)
   set_tests_properties(xwm.realwindow PROPERTIES RUN_SERIAL ON LABELS xwm

@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "computer/computer.h"
 #include "engine/gameui.h"
 #include "records/profileman.h"
 
@@ -37,7 +36,7 @@ int LineOwner(const LineControl& line) {
 
 
 Game::Game(ProfileMan& profile, GameUi& ui, RandomSource& random)
-    : ComputerTurnHook(ComputerTurn), profile_(profile), ui_(ui), random_(random) {}
+    : profile_(profile), ui_(ui), random_(random) {}
 
 void Game::Load() {
   // A freshly loaded window: every control back at its designed state.

@@ -12,7 +12,7 @@
 #include "board/boxcoll.h"
 #include "board/linestore.h"
 #include "board/moves.h"
-#include "engine/storednumbers.h"
+#include "records/storednumbers.h"
 
 namespace pellumo {
 
@@ -82,8 +82,9 @@ class Game {
   bool mnuReplayEnabled = false;
   std::array<bool, 3> mnuDiffChecked{false, false, true};
 
-  // The computer's turn. Set to the real player by the constructor; tests
-  // that script both players replace it.
+  // The computer's turn, handed over by whoever builds the Game (the window
+  // host, the harness, the tests): the engine does not know the computer.
+  // Left empty, the computer never moves, so a test can script both players.
   std::function<void(Game&)> ComputerTurnHook;
 
   // --- Entry points ------------------------------------------------------------

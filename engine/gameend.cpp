@@ -48,7 +48,7 @@ void Game::NewGame() {
 void Game::QuitGame() { ui_.Quit(); }
 
 void Game::mnunew_Click() {
-  if (CountLines() >= 2 * kLinesPerOrientation ||
+  if (CountLines() >= kLines ||
       ui_.AskYesNo("Are you sure you want to quit current game?", "Quit Current Game?")) {
     NewGame();
   }

@@ -79,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzUi ui;
   pellumo::ScriptedRandom random(in.ConsumeIntegral<std::uint32_t>());
   Game game(profile, ui, random);
+  game.ComputerTurnHook = pellumo::ComputerTurn;
   ui.game = &game;
   game.Load();
 

@@ -21,6 +21,7 @@ int BoxOwner(const BoxFill& fill) {
 
 TextHarness::TextHarness(const std::string& settingsPath)
     : profile_("."), game_(profile_, *this, random_) {
+  game_.ComputerTurnHook = ComputerTurn;
   profile_.ProfilePath = settingsPath;
   game_.Load();
 }
@@ -112,7 +113,7 @@ std::string TextHarness::Click(std::istringstream& args) {
   char* end = nullptr;
   const long n = std::strtol(number.c_str(), &end, 10);
   if (number.empty() || *end != '\0' || !LineStore::InRange(static_cast<int>(n)) || n != static_cast<int>(n)) {
-    return Error("line number must be 1 to 72");
+    return Error("line number must be 1 to " + std::to_string(kLinesPerOrientation));
   }
   const LineControl* line = game_.lines.Line(Compass, static_cast<int>(n));
   if (!line->Enabled) return Error("line taken");

@@ -1,11 +1,10 @@
 #include "records/highscores.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/game.h"
 #include "records/profileman.h"
+#include "records/storednumbers.h"
 
 namespace pellumo {
 
@@ -13,12 +12,6 @@ namespace {
 
 std::string RowKey(std::string_view word, int row) {
   return std::string(word) + std::to_string(row + 1);
-}
-
-// A counter as the game counts it at the end of a game: the leading whole
-// number, within the 16-bit range of the stored counts.
-std::string CounterText(std::string_view stored) {
-  return std::to_string(std::clamp<long>(LeadingNumber(stored), -32768, 32767));
 }
 
 }  // namespace
@@ -91,19 +84,22 @@ void EnterHighScore(HighScoreTable& table, int row, std::int16_t score) {
   table.EntryRow = row;
 }
 
-bool PendingScoreQualifies(Game& game) {
-  if (!game.NewHighScore) return false;
-  const HighScoreTable stored = ReadHighScoreTable(game.profile().ProfileRead(), game.DifficultyLevel);
-  return HighScoreRowFor(stored, game.Player1Score) >= 0;
+bool PendingScoreQualifies(ProfileMan& profile, const std::string& DifficultyLevel,
+                           std::int16_t Player1Score, bool NewHighScore) {
+  if (!NewHighScore) return false;
+  const HighScoreTable stored = ReadHighScoreTable(profile.ProfileRead(), DifficultyLevel);
+  return HighScoreRowFor(stored, Player1Score) >= 0;
 }
 
-HighScoreLoad HighScoreFormLoad(Game& game, HighScoreTable& table) {
-  table = ReadHighScoreTable(game.profile().ProfileRead(), game.DifficultyLevel);
-  if (!game.NewHighScore) return HighScoreLoad::Viewing;
-  game.NewHighScore = false;
-  const int row = HighScoreRowFor(table, game.Player1Score);
+HighScoreLoad HighScoreFormLoad(ProfileMan& profile, const std::string& DifficultyLevel,
+                                std::int16_t Player1Score, bool& NewHighScore,
+                                HighScoreTable& table) {
+  table = ReadHighScoreTable(profile.ProfileRead(), DifficultyLevel);
+  if (!NewHighScore) return HighScoreLoad::Viewing;
+  NewHighScore = false;
+  const int row = HighScoreRowFor(table, Player1Score);
   if (row < 0) return HighScoreLoad::NoEntry;
-  EnterHighScore(table, row, game.Player1Score);
+  EnterHighScore(table, row, Player1Score);
   return HighScoreLoad::Entry;
 }
 

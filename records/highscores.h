@@ -10,7 +10,6 @@
 
 namespace pellumo {
 
-class Game;
 class ProfileMan;
 class ProfileText;
 
@@ -62,14 +61,17 @@ enum class HighScoreLoad {
   NoEntry,  // an entry was pending but no row qualified: show nothing
 };
 
-// Whether a pending score (game.NewHighScore) would take a row of the table
-// of game.DifficultyLevel as stored now. Reads only.
-bool PendingScoreQualifies(Game& game);
+// Whether a pending score (NewHighScore set) of Player1Score would take a row
+// of the table of DifficultyLevel as stored now. Reads only.
+bool PendingScoreQualifies(ProfileMan& profile, const std::string& DifficultyLevel,
+                           std::int16_t Player1Score, bool NewHighScore);
 
-// Fills table for game.DifficultyLevel and handles a pending entry of
-// game.Player1Score when game.NewHighScore is set. NewHighScore is false
-// afterwards in every case.
-HighScoreLoad HighScoreFormLoad(Game& game, HighScoreTable& table);
+// Fills table for DifficultyLevel and handles a pending entry of
+// Player1Score when NewHighScore is set. NewHighScore is false afterwards in
+// every case. The arguments are the game's fields of those names.
+HighScoreLoad HighScoreFormLoad(ProfileMan& profile, const std::string& DifficultyLevel,
+                                std::int16_t Player1Score, bool& NewHighScore,
+                                HighScoreTable& table);
 
 // OK: writes all five rows ("NAME1".."NAME5", "SCORE1".."SCORE5") into the
 // section of table.Level. Another copy of the game may have written that

@@ -291,13 +291,16 @@ void LoadHighScoreWindow(Game& game, QWidget* owner) {
   // ever lost to a newer one. The new score is then ranked against the table
   // as stored with it.
   bool saved = false;
-  if (window != nullptr && window->HoldsEntry() && PendingScoreQualifies(game)) {
+  if (window != nullptr && window->HoldsEntry() &&
+      PendingScoreQualifies(game.profile(), game.DifficultyLevel, game.Player1Score,
+                            game.NewHighScore)) {
     window->SaveEntry();
     saved = true;
   }
 
   HighScoreTable table;
-  const HighScoreLoad load = HighScoreFormLoad(game, table);
+  const HighScoreLoad load = HighScoreFormLoad(game.profile(), game.DifficultyLevel,
+                                              game.Player1Score, game.NewHighScore, table);
 
   if (load == HighScoreLoad::Entry) {
     // A qualifying game is always offered, in the one window there is.

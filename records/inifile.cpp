@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "records/storednumbers.h"
+
 namespace pellumo {
 
 namespace {
@@ -169,22 +171,6 @@ std::string IniUpdate(std::string_view text, std::string_view section, std::stri
     out.append(k).append("=").append(v).append(eol);
   }
   return out;
-}
-
-std::int32_t IniLeadingInt(std::string_view value) {
-  value = Trim(value);
-  bool negative = false;
-  if (value.starts_with('+') || value.starts_with('-')) {
-    negative = value[0] == '-';
-    value.remove_prefix(1);
-  }
-  constexpr std::int64_t kCap = std::int64_t{1} << 31;
-  std::int64_t n = 0;
-  for (const char c : value) {
-    if (c < '0' || c > '9') break;
-    n = std::min(n * 10 + (c - '0'), kCap);
-  }
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(negative ? -n : n, -kCap, kCap - 1));
 }
 
 std::string IniReadValue(std::string_view text, std::string_view section, std::string_view key,

@@ -32,15 +32,13 @@ std::optional<std::string> IniLookup(std::string_view text, std::string_view sec
 // The text with key in section set to value, created as needed.
 std::string IniUpdate(std::string_view text, std::string_view section, std::string_view key,
                       std::string_view value);
-// Leading decimal number of a value (blanks, an optional sign, digits), 0
-// without digits, saturated to the 32-bit range.
-std::int32_t IniLeadingInt(std::string_view value);
 
 // The value as a text read returns it: trimmed and cut to kIniMaxValue
 // bytes (never inside a UTF-8 character), or def when absent.
 std::string IniReadValue(std::string_view text, std::string_view section, std::string_view key,
                          std::string_view def);
-// The leading whole number of the value, or def when absent.
+// The value's number by IniLeadingInt (records/storednumbers.h), or def when
+// absent.
 std::int32_t IniReadNumber(std::string_view text, std::string_view section,
                            std::string_view key, std::int32_t def);
 

@@ -1,6 +1,5 @@
 #include "records/profileman.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -9,6 +8,7 @@
 #include "records/atomicfile.h"
 #include "records/inifile.h"
 #include "records/settingslock.h"
+#include "records/storednumbers.h"
 
 namespace pellumo {
 
@@ -33,9 +33,7 @@ std::string ProfileText::ProfileReadString(std::string_view Section, std::string
 }
 
 std::int16_t ProfileText::ProfileReadInt(std::string_view Section, std::string_view Key) const {
-  // Saturate rather than wrap: a huge count must not turn negative.
-  const std::int32_t value = IniReadNumber(text_, Section, Key, 0);
-  return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
+  return Saturate16(IniReadNumber(text_, Section, Key, 0));
 }
 
 void ProfileText::ProfileWriteString(std::string_view Section, std::string_view Key,

@@ -6,9 +6,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "startup/gamehost.h"
 #include "startup/startup.h"
 #include "window/fonts.h"
-#include "window/gamehost.h"
 #include "window/twips.h"
 
 namespace pellumo {

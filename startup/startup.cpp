@@ -13,8 +13,8 @@
 #include <unistd.h>
 
 #include "startup/aboutwindow.h"
+#include "startup/gamehost.h"
 #include "window/fonts.h"
-#include "window/gamehost.h"
 
 namespace pellumo {
 

@@ -147,7 +147,7 @@ BoardLine NextLine(const BoardGeometry& geometry, BoardLine from, Arrow arrow) {
   // Horizontal lines first and in order, and only a clearly nearer line
   // replaces the best so far: equally near lines go to the first seen.
   for (const bool vertical : {false, true}) {
-    for (int n = 1; n <= kBoardLines; ++n) {
+    for (int n = 1; n <= kLinesPerOrientation; ++n) {
       const Point m = midpoint({vertical, n});
       const double x = m.x - start.x;
       const double y = m.y - start.y;
@@ -195,12 +195,12 @@ BoardWidget::BoardWidget(Game& game, QWidget* parent) : QWidget(parent), game_(g
 bool BoardWidget::CursorShown() const { return cursorUsed_ && hasFocus() && isEnabled(); }
 
 BoardLine BoardWidget::LineOfChild(int child) {
-  return child < kBoardLines ? BoardLine{false, child + 1}
-                             : BoardLine{true, child - kBoardLines + 1};
+  return child < kLinesPerOrientation ? BoardLine{false, child + 1}
+                             : BoardLine{true, child - kLinesPerOrientation + 1};
 }
 
 int BoardWidget::ChildOfLine(BoardLine line) {
-  return line.vertical ? kBoardLines + line.n - 1 : line.n - 1;
+  return line.vertical ? kLinesPerOrientation + line.n - 1 : line.n - 1;
 }
 
 // Who claimed the line, from its fore colour: a replay repaints a human's
@@ -334,8 +334,8 @@ void BoardWidget::SetLayout(const BoardGeometry& geometry, const Twips& twips) {
   geometry_ = geometry;
   // Every rectangle is rounded edge by edge from the same twips, so the
   // lines and boxes meet without gaps and the dots keep their size.
-  for (int i = 1; i <= kBoardBoxes; ++i) boxRects_[i] = twips.ToPixels(geometry.gridbx1[i]);
-  for (int i = 1; i <= kBoardLines; ++i) {
+  for (int i = 1; i <= kBoxes; ++i) boxRects_[i] = twips.ToPixels(geometry.gridbx1[i]);
+  for (int i = 1; i <= kLinesPerOrientation; ++i) {
     hRects_[i] = twips.ToPixels(geometry.hline[i]);
     vRects_[i] = twips.ToPixels(geometry.vline[i]);
   }
@@ -343,7 +343,7 @@ void BoardWidget::SetLayout(const BoardGeometry& geometry, const Twips& twips) {
 }
 
 BoardWidget::Hit BoardWidget::HitTest(QPoint pos) const {
-  for (int i = 1; i <= kBoardLines; ++i) {
+  for (int i = 1; i <= kLinesPerOrientation; ++i) {
     if (hRects_[i].contains(pos)) {
       return game_.lines.hline[i].Enabled ? Hit{Hit::HLine, i} : Hit{};
     }
@@ -351,7 +351,7 @@ BoardWidget::Hit BoardWidget::HitTest(QPoint pos) const {
       return game_.lines.vline[i].Enabled ? Hit{Hit::VLine, i} : Hit{};
     }
   }
-  for (int i = 1; i <= kBoardBoxes; ++i) {
+  for (int i = 1; i <= kBoxes; ++i) {
     if (boxRects_[i].contains(pos)) {
       const BoxFill& fill = game_.gridbx1[i];
       return fill.Enabled && fill.Visible ? Hit{Hit::Box, i} : Hit{};
@@ -368,7 +368,7 @@ QRect BoardWidget::LineRect(const std::string& Compass, int n) const {
 }
 
 QRect BoardWidget::BoxRect(int n) const {
-  return n >= 1 && n <= kBoardBoxes ? boxRects_[n] : QRect();
+  return n >= 1 && n <= kBoxes ? boxRects_[n] : QRect();
 }
 
 void BoardWidget::hline_MouseMove(std::int16_t Index) {
@@ -398,11 +398,11 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QPalette& pal = palette();
   p.fillRect(rect(), ToQColor(kBoardBackground, pal));
-  for (int i = 1; i <= kBoardBoxes; ++i) {
+  for (int i = 1; i <= kBoxes; ++i) {
     const BoxFill& fill = game_.gridbx1[i];
     if (fill.Visible) p.fillRect(boxRects_[i], ToQColor(fill.BackColor, pal));
   }
-  for (int i = 1; i <= kBoardLines; ++i) {
+  for (int i = 1; i <= kLinesPerOrientation; ++i) {
     p.fillRect(hRects_[i], ToQColor(game_.lines.hline[i].BackColor, pal));
     p.fillRect(vRects_[i], ToQColor(game_.lines.vline[i].BackColor, pal));
   }

@@ -19,7 +19,7 @@
 
 #include "board/colours.h"
 #include "board/linestore.h"
-#include "window/layout.h"
+#include "board/layout.h"
 #include "window/twips.h"
 
 namespace pellumo {
@@ -91,7 +91,7 @@ class BoardWidget : public QWidget {
   // What assistive tools are told: "Horizontal line 12, free" and
   // "You 3, Computer 5". Child i (0..143) of the board is horizontal line
   // i + 1, then vertical line i - 71.
-  static constexpr int kLineObjects = 2 * kBoardLines;
+  static constexpr int kLineObjects = kLines;
   static BoardLine LineOfChild(int child);
   static int ChildOfLine(BoardLine line);
   QString LineName(BoardLine line) const;
@@ -123,9 +123,9 @@ class BoardWidget : public QWidget {
 
   Game& game_;
   BoardGeometry geometry_;
-  std::array<QRect, kBoardBoxes + 1> boxRects_{};
-  std::array<QRect, kBoardLines + 1> hRects_{};
-  std::array<QRect, kBoardLines + 1> vRects_{};
+  std::array<QRect, kBoxes + 1> boxRects_{};
+  std::array<QRect, kLinesPerOrientation + 1> hRects_{};
+  std::array<QRect, kLinesPerOrientation + 1> vRects_{};
   Hit pressed_;
   BoardLine cursor_;
   bool cursorUsed_ = false;

@@ -12,20 +12,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
-#include <limits>
 
 #include "computer/computer.h"
 #include "engine/game.h"
-#include "records/highscorewindow.h"
 #include "records/movelog.h"
 #include "records/profileman.h"
+#include "records/storednumbers.h"
 #include "window/boardwidget.h"
-#include "window/debugview.h"
 #include "window/fonts.h"
-#include "window/gamehost.h"
+#include "window/windowhost.h"
 
 namespace pellumo {
 
@@ -81,22 +77,7 @@ std::string TwipsText(float twips) {
   return buffer;
 }
 
-std::optional<std::int32_t> StoredTwips(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return std::nullopt;
-  const auto last = text.find_last_not_of(" \t");
-  const char* begin = text.data() + first;
-  const char* end = text.data() + last + 1;
-  if (*begin == '+') ++begin;
-  double value = 0;
-  const auto [ptr, ec] = std::from_chars(begin, end, value);
-  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
-  const double whole = std::nearbyint(value);
-  if (whole < 1 || whole > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-  return static_cast<std::int32_t>(whole);
-}
-
-MainWindow::MainWindow(GameHost& host)
+MainWindow::MainWindow(WindowHost& host)
     : host_(host), game_(host.game()), twips_(Twips::For(nullptr)) {
   setObjectName("myboxes");
   setWindowTitle("Pellumo!");
@@ -127,7 +108,7 @@ void MainWindow::BuildControls() {
   Picture2->setObjectName("Picture2");
   Picture2->setGeometry(t.ToPixels(6192, 2700, 2235, 1815));
   QFont cellFont(kDialogFace, 7);
-  for (int i = 1; i <= 64; ++i) {
+  for (int i = 1; i <= kBoxes; ++i) {
     mystat[i] = ReadOut(Picture2, "mystat", "Text2");
     mystat[i]->setFont(cellFont);
     mystat[i]->setTextMargins(0, 0, 0, 0);
@@ -211,7 +192,6 @@ void MainWindow::BuildControls() {
   connect(picture1, &BoardWidget::feedbackChanged, this, &MainWindow::Refresh);
   connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
-  connect(Combo1, &QComboBox::activated, this, &MainWindow::Combo1_Click);
 }
 
 void MainWindow::BuildMenus() {
@@ -274,7 +254,7 @@ void MainWindow::BuildMenus() {
   connect(mnuHighScores, &QAction::triggered, this, &MainWindow::mnuHighScores_Click);
   // The mark of "View Debug" follows the view, not Qt's own toggling.
   connect(DebugMe, &QAction::triggered, this, [this] { DebugMe_Click(); });
-  GameHost* host = &host_;
+  WindowHost* host = &host_;
   connect(mnuAbout, &QAction::triggered, this, [host] { host->mnuAbout_Click(); });
   connect(mnuHowTo, &QAction::triggered, this, [host] { host->mnuHowTo_Click(); });
 }
@@ -304,28 +284,22 @@ void MainWindow::Form_Load() {
   // The level, the board, the labels, the history and the first turn.
   game_.Load();
 
-  // The debug grid: eight by eight cells filling Picture2.
+  // The debug grid: a cell per box, in the board's rows, filling Picture2.
   const double innerW = twips_.ToTwips(Picture2->contentsRect().width());
   const double innerH = twips_.ToTwips(Picture2->contentsRect().height());
-  for (int i = 1; i <= 64; ++i) {
-    const int col = (i - 1) % 8;
-    const int row = (i - 1) / 8;
+  for (int i = 1; i <= kBoxes; ++i) {
+    const int col = (i - 1) % kBoxesPerSide;
+    const int row = (i - 1) / kBoxesPerSide;
     QLineEdit* cell = mystat[i];
     cell->setFrame(false);
     SetBackColour(cell, kOpenBox);
     QPalette pal = cell->palette();
     pal.setColor(QPalette::Base, Qt::white);
     cell->setPalette(pal);
-    cell->setGeometry(twips_.ToPixels(innerW * col / 8, innerH * row / 8, innerW / 8, innerH / 8));
+    cell->setGeometry(twips_.ToPixels(innerW * col / kBoxesPerSide, innerH * row / kBoxesPerSide,
+                                      innerW / kBoxesPerSide, innerH / kBoxesPerSide));
     cell->setVisible(true);
   }
-
-  Combo1->clear();
-  for (std::string_view entry : kCombo1Entries) {
-    Combo1->addItem(QString::fromUtf8(entry.data(), static_cast<int>(entry.size())));
-  }
-  Combo1->setCurrentIndex(-1);
-  Combo1->setPlaceholderText("Combo1");
 
   SetupBoard();
   Refresh();
@@ -464,7 +438,7 @@ void MainWindow::Refresh() {
   SetTextIfChanged(Label4, game_.Label4);
   SetTextIfChanged(updatecount, game_.updatecount);
   SetTextIfChanged(Text2, game_.Text2);
-  for (int i = 1; i <= 64; ++i) SetTextIfChanged(mystat[i], game_.mystat[i]);
+  for (int i = 1; i <= kBoxes; ++i) SetTextIfChanged(mystat[i], game_.mystat[i]);
   for (int i = 0; i < 3; ++i) mnuDiff[i]->setChecked(game_.mnuDiffChecked[i]);
   mnuReplay->setEnabled(game_.mnuReplayEnabled);
   picture1->ShowState();
@@ -474,7 +448,7 @@ void MainWindow::OnLineClicked(const QString& Compass, int Index) {
   // The board takes no clicks while the computer moves; a click that slips
   // through (from a queue of events) must not claim a line in its name.
   if (host_.Busy() || game_.CurrentPlayer != 1) return;
-  GameHost::BusyScope busy(host_);
+  WindowHost::BusyScope busy(host_);
   if (Compass == "horz") {
     game_.hline_Click(static_cast<std::int16_t>(Index));
   } else {
@@ -483,7 +457,7 @@ void MainWindow::OnLineClicked(const QString& Compass, int Index) {
 }
 
 void MainWindow::FlashLine(const std::string& Compass, std::int16_t theline) {
-  GameHost::BusyScope busy(host_);
+  WindowHost::BusyScope busy(host_);
   setCursor(Qt::WaitCursor);
   picture1->setEnabled(false);
   FlashColor = kSystemDesktop;
@@ -508,12 +482,12 @@ void MainWindow::Timer1_Timer() {
 }
 
 void MainWindow::mnunew_Click() {
-  GameHost* host = &host_;
+  WindowHost* host = &host_;
   host_.WhenIdle([host] { host->game().mnunew_Click(); });
 }
 
 void MainWindow::mnuexit_Click() {
-  GameHost* host = &host_;
+  WindowHost* host = &host_;
   host_.WhenIdle([host] { host->game().mnuexit_Click(); });
 }
 
@@ -524,7 +498,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   // Closing the window ends the program, but not under a running turn.
   event->ignore();
-  GameHost* host = &host_;
+  WindowHost* host = &host_;
   host_.WhenIdle([host] { host->Quit(); });
 }
 
@@ -542,14 +516,14 @@ void MainWindow::mnuSaveSize_Click() {
 }
 
 void MainWindow::mnuReplay_Click() {
-  GameHost* host = &host_;
+  WindowHost* host = &host_;
   host_.WhenIdle([host] {
-    GameHost::BusyScope busy(*host);
+    WindowHost::BusyScope busy(*host);
     host->game().mnuReplay_Click();
   });
 }
 
-void MainWindow::mnuHighScores_Click() { pellumo::mnuHighScores_Click(game_, this); }
+void MainWindow::mnuHighScores_Click() { host_.mnuHighScores_Click(); }
 
 void MainWindow::DebugMe_Click() {
   // The mark follows the view, whatever Qt's own toggling of the item did.
@@ -561,9 +535,9 @@ void MainWindow::DebugMe_Click() {
 }
 
 void MainWindow::Command1_Click() {
-  GameHost* host = &host_;
+  WindowHost* host = &host_;
   host_.WhenIdle([host] {
-    GameHost::BusyScope busy(*host);
+    WindowHost::BusyScope busy(*host);
     pellumo::Command1_Click(host->game());
   });
 }
@@ -573,21 +547,6 @@ void MainWindow::Command2_Click() {
   const QString where = QString::fromStdString(path);
   PrintMovesResult->setText(WriteMoveLog(path, game_.GameMoves) ? "Moves written to " + where
                                                                  : "Could not write " + where);
-}
-
-void MainWindow::Combo1_Click() {
-  GameHost* host = &host_;
-  const int index = Combo1->currentIndex();
-  host_.WhenIdle([host, index] {
-    Game& game = host->game();
-    for (int i = 1; i <= 64; ++i) game.AllBoxes[i].UpdateMyStatus(game.lines);
-    for (int i = 1; i <= 64; ++i) {
-      const auto value = BoxProperty(game.AllBoxes[i], index);
-      if (!value) return;
-      game.mystat[i] = std::to_string(*value);
-    }
-    host->Changed();
-  });
 }
 
 }  // namespace pellumo

@@ -11,7 +11,8 @@
 #include <string>
 
 #include "board/colours.h"
-#include "window/layout.h"
+#include "board/dimensions.h"
+#include "board/layout.h"
 #include "window/twips.h"
 
 class QAction;
@@ -27,6 +28,7 @@ namespace pellumo {
 class BoardWidget;
 class Game;
 class GameHost;
+class WindowHost;
 
 // The window's client area as designed, in twips.
 inline constexpr float kDesignedClientWidth = 6264;
@@ -38,19 +40,18 @@ inline constexpr float kDebugOuterWidth = 8789;
 inline constexpr float kNormalOuterWidth = 6288;
 
 // A size in twips as "Save Size" stores it: the shortest decimal form with at
-// most 7 significant digits, no fraction when whole.
+// most 7 significant digits, no fraction when whole. It is read back by
+// StoredTwips (records/storednumbers.h).
 std::string TwipsText(float twips);
-// A stored size: the text must be a number as a whole (blanks around it
-// allowed), rounded half to even; nothing when it is not, or not positive.
-std::optional<std::int32_t> StoredTwips(const std::string& text);
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
   // Runs the load step: the stored size and level, the engine's start of a
-  // game, the debug grid, the selector and the first layout of the board.
-  explicit MainWindow(GameHost& host);
+  // game, the debug grid and the first layout of the board. The selector
+  // `Combo1` is the debug view's (startup/debugview.h), filled by the host.
+  explicit MainWindow(WindowHost& host);
   ~MainWindow() override;
 
   // Shows the Game's read-outs: scores, labels, counters, menu marks, board.
@@ -74,7 +75,6 @@ class MainWindow : public QMainWindow {
   void DebugMe_Click();
   void Command1_Click();
   void Command2_Click();
-  void Combo1_Click();
   void Form_Resize();
 
   // --- Controls, under their designed names --------------------------------
@@ -96,8 +96,8 @@ class MainWindow : public QMainWindow {
   QLineEdit* updatecount = nullptr;
   QLineEdit* Text2 = nullptr;
   QFrame* Picture2 = nullptr;
-  std::array<QLineEdit*, 65> mystat{};  // 1..64
-  QComboBox* Combo1 = nullptr;
+  std::array<QLineEdit*, kBoxes + 1> mystat{};  // 1..64
+  QComboBox* Combo1 = nullptr;  // filled and answered by the debug view
   QPushButton* Command2 = nullptr;
   QLabel* PrintMovesResult = nullptr;
 
@@ -143,7 +143,7 @@ class MainWindow : public QMainWindow {
   void ShowDebugStrip();
   void OnLineClicked(const QString& Compass, int Index);
 
-  GameHost& host_;
+  WindowHost& host_;
   Game& game_;
   Twips twips_;
   QWidget* central_ = nullptr;

@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-#include "engine/storednumbers.h"
+#include "records/storednumbers.h"
 #include "support/fakeui.h"
 
 namespace pellumo {

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include "startup/gamehost.h"
 #include "support/fakeui.h"
 #include "window/boardwidget.h"
-#include "window/gamehost.h"
 #include "window/mainwindow.h"
 
 namespace pellumo::testing {

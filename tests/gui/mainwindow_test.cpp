@@ -6,6 +6,7 @@
 #include <map>
 
 #include "gui/guirig.h"
+#include "records/storednumbers.h"
 #include "startup/aboutwindow.h"
 #include "startup/helpviewer.h"
 #include "startup/startup.h"

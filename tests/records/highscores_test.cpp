@@ -36,7 +36,9 @@ struct HighScoresTest : ::testing::Test {
   // Runs the window's load the way the end of a game does.
   HighScoreTable Load(HighScoreLoad expected) {
     HighScoreTable table;
-    EXPECT_EQ(HighScoreFormLoad(game, table), expected);
+    EXPECT_EQ(HighScoreFormLoad(profile, game.DifficultyLevel, game.Player1Score,
+                                game.NewHighScore, table),
+              expected);
     EXPECT_FALSE(game.NewHighScore) << "the load must always clear the pending entry";
     return table;
   }

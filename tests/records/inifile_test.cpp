@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "records/storednumbers.h"
+
 namespace pellumo {
 namespace {
 

@@ -16,6 +16,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include "computer/computer.h"
 #include "records/highscores.h"
 #include "records/inifile.h"
 #include "records/places.h"
@@ -76,6 +77,7 @@ TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
       testing::RecordingUi ui;
       ScriptedRandom random(1000 + c);
       Game game(profile, ui, random);
+      game.ComputerTurnHook = ComputerTurn;
       ui.game = &game;
       game.Load();
       gun.Wait();

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "computer/computer.h"
 #include "computer/random.h"
 #include "engine/game.h"
 #include "engine/gameui.h"
@@ -48,11 +49,12 @@ struct Rig {
   ScriptedRandom random{12345};
   Game game{profile, ui, random};
 
-  // When scriptedComputer is true the computer's turn does nothing, so a
-  // test can play both sides through the claim path.
+  // The computer plays its turns, as in the game; when scriptedComputer is
+  // true its turn does nothing, so a test can play both sides through the
+  // claim path.
   explicit Rig(bool scriptedComputer = false) {
     ui.game = &game;
-    if (scriptedComputer) game.ComputerTurnHook = nullptr;
+    if (!scriptedComputer) game.ComputerTurnHook = ComputerTurn;
     game.Load();
   }
 

@@ -10,11 +10,9 @@
 #include <array>
 #include <cstdint>
 
-namespace pellumo {
+#include "board/dimensions.h"
 
-constexpr int kBoxesPerSide = 8;
-constexpr int kBoardBoxes = kBoxesPerSide * kBoxesPerSide;           // 64
-constexpr int kBoardLines = (kBoxesPerSide + 1) * kBoxesPerSide;     // 72 per orientation
+namespace pellumo {
 
 // A control's rectangle within its container, in twips.
 struct Rect {
@@ -35,9 +33,9 @@ struct BoardGeometry {
   std::int16_t HLineHeight = 0;  // height of every horizontal line
   float BoxWidth = 0;            // width of a box and of a horizontal line
   double BoxHeight = 0;          // height of a box and of a vertical line
-  std::array<Rect, kBoardBoxes + 1> gridbx1{};
-  std::array<Rect, kBoardLines + 1> hline{};
-  std::array<Rect, kBoardLines + 1> vline{};
+  std::array<Rect, kBoxes + 1> gridbx1{};
+  std::array<Rect, kLinesPerOrientation + 1> hline{};
+  std::array<Rect, kLinesPerOrientation + 1> vline{};
 };
 
 // Lays the board out in a board area of the given outer height and inner

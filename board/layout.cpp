@@ -1,4 +1,4 @@
-#include "window/layout.h"
+#include "board/layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,10 +42,11 @@ BoardGeometry LayoutBoard(float outerHeight, float innerWidth, float innerHeight
 
   // The width is divided as it stands; the height is rounded to whole twips
   // first. A negative share (an area narrower or shorter than its nine lines)
-  // cannot be applied to a control, so it becomes zero.
-  const float boxWidth = (innerWidth - 9.0f * v) / 8.0f;
+  // cannot be applied to a control, so it becomes zero. The counts of dots
+  // and boxes convert exactly, to float for the width, double for the height.
+  const float boxWidth = (innerWidth - kDotsPerSide * v) / kBoxesPerSide;
   const double boxHeight =
-      std::nearbyint(static_cast<double>(innerHeight) - 9.0 * h) / 8.0;
+      std::nearbyint(static_cast<double>(innerHeight) - kDotsPerSide * h) / kBoxesPerSide;
   g.BoxWidth = std::max(boxWidth, 0.0f);
   g.BoxHeight = std::max(boxHeight, 0.0);
 
@@ -57,21 +58,21 @@ BoardGeometry LayoutBoard(float outerHeight, float innerWidth, float innerHeight
   const auto boxH = static_cast<float>(g.BoxHeight);
   const auto lineH = static_cast<float>(h);
 
-  for (int i = 1; i <= kBoardBoxes; ++i) {
+  for (int i = 1; i <= kBoxes; ++i) {
     const int col = (i - 1) % kBoxesPerSide;
     const int row = (i - 1) / kBoxesPerSide;
     const float colOffset = static_cast<float>(col) * stepX;
     g.gridbx1[i] = Rect{v + colOffset, static_cast<float>(h + row * stepY), boxW, boxH};
   }
-  for (int i = 1; i <= kBoardLines; ++i) {
+  for (int i = 1; i <= kLinesPerOrientation; ++i) {
     const int col = (i - 1) % kBoxesPerSide;
     const int row = (i - 1) / kBoxesPerSide;
     const float colOffset = static_cast<float>(col) * stepX;
     g.hline[i] = Rect{v + colOffset, static_cast<float>(row * stepY), boxW, lineH};
   }
-  for (int i = 1; i <= kBoardLines; ++i) {
-    const int col = (i - 1) % (kBoxesPerSide + 1);
-    const int row = (i - 1) / (kBoxesPerSide + 1);
+  for (int i = 1; i <= kLinesPerOrientation; ++i) {
+    const int col = (i - 1) % kDotsPerSide;
+    const int row = (i - 1) / kDotsPerSide;
     g.vline[i] = Rect{static_cast<float>(col) * stepX,
                       static_cast<float>(h + row * stepY), v, boxH};
   }

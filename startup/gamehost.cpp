@@ -1,13 +1,15 @@
-#include "window/gamehost.h"
+#include "startup/gamehost.h"
 
 #include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QTimer>
 
+#include "computer/computer.h"
 #include "computer/random.h"
 #include "records/highscorewindow.h"
 #include "startup/aboutwindow.h"
+#include "startup/debugview.h"
 #include "startup/helpviewer.h"
 #include "window/boardwidget.h"
 #include "window/capturesound.h"
@@ -21,7 +23,9 @@ GameHost::GameHost(const GamePlaces& places, std::unique_ptr<RandomSource> rando
       profile_(places.settingsFolder, places.defaultsFile),
       random_(random ? std::move(random) : std::make_unique<ClockRandom>()),
       game_(std::make_unique<Game>(profile_, *this, *random_)),
-      sound_(std::make_unique<CaptureSound>(dataFolder_ + "/Robotz Recycle.wav")) {}
+      sound_(std::make_unique<CaptureSound>(dataFolder_ + "/Robotz Recycle.wav")) {
+  game_->ComputerTurnHook = ComputerTurn;
+}
 
 GameHost::~GameHost() {
   delete window_.data();
@@ -33,8 +37,14 @@ MainWindow* GameHost::Window() const { return window_; }
 AboutWindow* GameHost::About() const { return about_; }
 HelpViewer* GameHost::Help() const { return help_; }
 
+MainWindow* GameHost::NewMainWindow() {
+  auto* window = new MainWindow(*this);
+  LoadDebugView(*window, *this);
+  return window;
+}
+
 MainWindow* GameHost::LoadMainWindow() {
-  if (!window_) window_ = new MainWindow(*this);
+  if (!window_) window_ = NewMainWindow();
   return window_;
 }
 
@@ -131,6 +141,8 @@ bool GameHost::AskYesNo(const std::string& text, const std::string& title) {
 
 void GameHost::ShowHighScore() { LoadHighScoreWindow(*game_, window_); }
 
+void GameHost::mnuHighScores_Click() { pellumo::mnuHighScores_Click(*game_, window_); }
+
 void GameHost::UnloadMainWindow() {
   if (window_) {
     window_->closingForQuit_ = true;
@@ -152,7 +164,7 @@ void GameHost::ReloadWindow() {
   const QPoint position = window_ ? window_->pos() : QPoint();
   const bool placed = window_ != nullptr;
   UnloadMainWindow();
-  window_ = new MainWindow(*this);
+  window_ = NewMainWindow();
   if (placed) window_->move(position);
   window_->show();
 }

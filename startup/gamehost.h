@@ -3,11 +3,13 @@
 // the About window and the help viewer, and the GameUi through which the
 // engine reaches whichever main window is loaded. "New Game" unloads the
 // main window and loads a new one; the Game stays and is reset by its load.
+// It hands the Game the computer's turn and each main window the debug view.
+// Anything that would destroy the window or the Game under a turn ("New
+// Game", "Exit", closing the window) is held back until the turn has
+// unwound, then run.
 //
-// The computer's turn runs nested inside the human's click, and its flash
-// processes window events for a second. Anything that would destroy the
-// window or the Game under that turn ("New Game", "Exit", closing the
-// window) is held back until the turn has unwound, then run.
+// It lives in startup/, above the windows it owns; the main window reaches
+// it only through WindowHost (window/windowhost.h).
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -19,8 +21,8 @@
 #include "computer/random.h"
 #include "engine/gameui.h"
 #include "records/places.h"
-#include "window/nestedwait.h"
 #include "records/profileman.h"
+#include "window/windowhost.h"
 
 namespace pellumo {
 
@@ -29,7 +31,7 @@ class CaptureSound;
 class HelpViewer;
 class MainWindow;
 
-class GameHost : public QObject, public GameUi {
+class GameHost : public QObject, public GameUi, public WindowHost {
   Q_OBJECT
 
  public:
@@ -38,7 +40,7 @@ class GameHost : public QObject, public GameUi {
   explicit GameHost(const GamePlaces& places, std::unique_ptr<RandomSource> random = nullptr);
   ~GameHost() override;
 
-  Game& game() { return *game_; }
+  Game& game() override { return *game_; }
   ProfileMan& profile() { return profile_; }
 
   // The main window, loaded (its load step run) when there is none yet.
@@ -52,42 +54,20 @@ class GameHost : public QObject, public GameUi {
   AboutWindow* About() const;
   // "About": shows the About window until OK, loading it first when the
   // last new game took it away.
-  void mnuAbout_Click();
+  void mnuAbout_Click() override;
   // "How to Play": the help pages in our viewer, maximised, with the focus.
-  void mnuHowTo_Click();
+  void mnuHowTo_Click() override;
   HelpViewer* Help() const;
+  // "HighScores": the table of the current level, for viewing.
+  void mnuHighScores_Click() override;
 
   // --- Holding back what must not run under a turn --------------------------
-  bool Busy() const { return busyDepth_ > 0 || game_->InTurn(); }
-  // Runs the action now when nothing is running, otherwise once the running
-  // turn or flash has unwound.
-  void WhenIdle(std::function<void()> action);
-  // Marks a stretch of engine work; pending actions run after the outermost
-  // one ends, from the event loop, never inside the stretch.
-  class BusyScope {
-   public:
-    explicit BusyScope(GameHost& host) : host_(host) { ++host_.busyDepth_; }
-    ~BusyScope() { host_.Unwound(); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-   private:
-    GameHost& host_;
-  };
+  bool Busy() const override { return busyDepth_ > 0 || game_->InTurn(); }
+  void WhenIdle(std::function<void()> action) override;
   bool HasPendingActions() const { return !pending_.empty(); }
   bool Quitting() const { return quitting_; }
 
-  // The clock of the flash and the About window's pause.
-  WaitClock& Clock() { return *waitClock; }
-
-  // Started with --debug (or PELLUMO_DEBUG=1): the window opens wide with the
-  // debug strip, and the "Debug" menu is there for the whole run.
-  bool debugView = false;
-
   // --- Knobs for tests -------------------------------------------------------
-  // How long a flash lasts; a second in the game.
-  int flashMilliseconds = 1000;
-  std::unique_ptr<WaitClock> waitClock = std::make_unique<SteadyWaitClock>();
   // Answers message boxes instead of showing them: gets the text, the title
   // and whether Yes/No was asked; returns true for Yes (or OK).
   std::function<bool(const std::string& text, const std::string& title, bool yesNo)> answerHook;
@@ -107,8 +87,10 @@ class GameHost : public QObject, public GameUi {
  private:
   // The board takes the keys again after a turn or a flash.
   void FocusBoard();
-  void Unwound();
+  void Unwound() override;
   void RunPending();
+  // A new main window, with the debug view handed to it.
+  MainWindow* NewMainWindow();
   void UnloadMainWindow();
 
   QString dataFolder_;
@@ -119,7 +101,6 @@ class GameHost : public QObject, public GameUi {
   QPointer<MainWindow> window_;
   QPointer<AboutWindow> about_;
   QPointer<HelpViewer> help_;
-  int busyDepth_ = 0;
   bool runScheduled_ = false;
   bool quitting_ = false;
   std::vector<std::function<void()>> pending_;
