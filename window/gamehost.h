@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "computer/computer.h"
 #include "computer/random.h"
 #include "engine/gameui.h"
 #include "records/places.h"
@@ -39,6 +40,8 @@ class GameHost : public QObject, public GameUi {
   ~GameHost() override;
 
   Game& game() { return *game_; }
+  // The computer's side: the window reaches it only for Advice.
+  ComputerPlayer& computer() { return computer_; }
   ProfileMan& profile() { return profile_; }
 
   // The main window, loaded (its load step run) when there is none yet.
@@ -95,7 +98,7 @@ class GameHost : public QObject, public GameUi {
   std::function<void()> quitHook;
 
   // --- GameUi ----------------------------------------------------------------
-  void FlashLine(const std::string& Compass, std::int16_t theline) override;
+  void FlashLine(Line theline) override;
   void PlayCaptureSound() override;
   void MessageBox(const std::string& text, const std::string& title) override;
   bool AskYesNo(const std::string& text, const std::string& title) override;
@@ -114,6 +117,7 @@ class GameHost : public QObject, public GameUi {
   QString dataFolder_;
   ProfileMan profile_;
   std::unique_ptr<RandomSource> random_;
+  ComputerPlayer computer_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<CaptureSound> sound_;
   QPointer<MainWindow> window_;

@@ -454,19 +454,20 @@ void MainWindow::ApplyLayout() {
 }
 
 void MainWindow::Refresh() {
-  SetTextIfChanged(Label1, game_.Label1);
-  SetTextIfChanged(Label2, game_.Label2);
-  SetUnderline(Label1, game_.Label1Underline);
-  SetUnderline(Label2, game_.Label2Underline);
-  SetTextIfChanged(plyr1score, game_.plyr1score);
-  SetTextIfChanged(plyr2score, game_.plyr2score);
-  SetTextIfChanged(Text1, game_.Text1);
-  SetTextIfChanged(Label4, game_.Label4);
-  SetTextIfChanged(updatecount, game_.updatecount);
-  SetTextIfChanged(Text2, game_.Text2);
-  for (int i = 1; i <= 64; ++i) SetTextIfChanged(mystat[i], game_.mystat[i]);
-  for (int i = 0; i < 3; ++i) mnuDiff[i]->setChecked(game_.mnuDiffChecked[i]);
-  mnuReplay->setEnabled(game_.mnuReplayEnabled);
+  const ReadOuts& shown = game_.readouts;
+  SetTextIfChanged(Label1, shown.Label1);
+  SetTextIfChanged(Label2, shown.Label2);
+  SetUnderline(Label1, shown.Label1Underline);
+  SetUnderline(Label2, shown.Label2Underline);
+  SetTextIfChanged(plyr1score, shown.plyr1score);
+  SetTextIfChanged(plyr2score, shown.plyr2score);
+  SetTextIfChanged(Text1, shown.Text1);
+  SetTextIfChanged(Label4, shown.Label4);
+  SetTextIfChanged(updatecount, shown.updatecount);
+  SetTextIfChanged(Text2, shown.Text2);
+  for (int i = 1; i <= 64; ++i) SetTextIfChanged(mystat[i], shown.mystat[i]);
+  for (int i = 0; i < 3; ++i) mnuDiff[i]->setChecked(shown.mnuDiffChecked[i]);
+  mnuReplay->setEnabled(shown.mnuReplayEnabled);
   picture1->ShowState();
 }
 
@@ -482,12 +483,12 @@ void MainWindow::OnLineClicked(const QString& Compass, int Index) {
   }
 }
 
-void MainWindow::FlashLine(const std::string& Compass, std::int16_t theline) {
+void MainWindow::FlashLine(Line theline) {
   GameHost::BusyScope busy(host_);
   setCursor(Qt::WaitCursor);
   picture1->setEnabled(false);
   FlashColor = kSystemDesktop;
-  LineControl* line = game_.lines.Line(Compass, theline);
+  LineControl* line = game_.lines.Control(theline);
 
   Timer1.setInterval(100);
   Colour shown = FlashColor + 1;
@@ -564,7 +565,7 @@ void MainWindow::Command1_Click() {
   GameHost* host = &host_;
   host_.WhenIdle([host] {
     GameHost::BusyScope busy(*host);
-    pellumo::Command1_Click(host->game());
+    host->computer().Command1_Click(host->game());
   });
 }
 
@@ -584,7 +585,7 @@ void MainWindow::Combo1_Click() {
     for (int i = 1; i <= 64; ++i) {
       const auto value = BoxProperty(game.AllBoxes[i], index);
       if (!value) return;
-      game.mystat[i] = std::to_string(*value);
+      game.readouts.mystat[i] = std::to_string(*value);
     }
     host->Changed();
   });

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "board/colours.h"
+#include "board/line.h"
 #include "window/layout.h"
 #include "window/twips.h"
 
@@ -57,7 +58,7 @@ class MainWindow : public QMainWindow {
   void Refresh();
 
   // The flash of a computer's line (the engine paints it palette 9 after).
-  void FlashLine(const std::string& Compass, std::int16_t theline);
+  void FlashLine(Line theline);
   void Timer1_Timer();
 
   // Outer size in twips (borders, caption and menu bar included).

@@ -65,7 +65,7 @@ struct Stress {
     std::vector<LineId> free;
     for (int n = 1; n <= kLinesPerOrientation; ++n)
       for (const char* c : {"horz", "vert"})
-        if (game().lines.Line(c, n)->Enabled) free.emplace_back(c, n);
+        if (game().lines.Control(*LineNamed(c, static_cast<std::int16_t>(n)))->Enabled) free.emplace_back(c, n);
     return free.empty() ? std::nullopt : std::optional(free[Pick(free.size())]);
   }
 
