@@ -41,8 +41,8 @@ int LineOwner(const LineControl& line) {
   return 0;
 }
 
-Game::Game(ProfileMan& profile, GameUi& ui, std::function<void(Game&)> ComputerTurnHook)
-    : ComputerTurnHook(std::move(ComputerTurnHook)), profile_(profile), ui_(ui) {}
+Game::Game(ProfileMan& profile, GameUi& ui, std::function<void(Game&)> computerTurn)
+    : ComputerTurnHook(std::move(computerTurn)), profile_(profile), ui_(ui) {}
 
 void Game::Load() {
   // A freshly loaded window: every control back at its designed state.

@@ -33,9 +33,10 @@ extern const char* const kLevelWords[3];  // "NOVICE", "INTERMEDIATE", "EXPERT"
 
 class Game {
  public:
-  // ComputerTurnHook: the computer's side, handed over by whoever builds the
-  // game (the window, the text harness, the tests).
-  Game(ProfileMan& profile, GameUi& ui, std::function<void(Game&)> ComputerTurnHook);
+  // computerTurn: the computer's side, handed over by whoever builds the
+  // game (the window's host, the text harness, the tests), as the engine
+  // knows nothing of the computer player.
+  Game(ProfileMan& profile, GameUi& ui, std::function<void(Game&)> computerTurn);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 

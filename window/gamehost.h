@@ -1,8 +1,9 @@
 #pragma once
-// What outlives a main window: the settings, the random source and the Game,
-// the About window and the help viewer, and the GameUi through which the
-// engine reaches whichever main window is loaded. "New Game" unloads the
-// main window and loads a new one; the Game stays and is reset by its load.
+// What outlives a main window: the settings, the random source, the computer
+// player and the Game it answers for, the About window and the help viewer,
+// and the GameUi through which the engine reaches whichever main window is
+// loaded. "New Game" unloads the main window and loads a new one; the Game
+// stays and is reset by its load.
 //
 // The computer's turn runs nested inside the human's click, and its flash
 // processes window events for a second. Anything that would destroy the
