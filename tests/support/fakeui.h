@@ -1,7 +1,8 @@
 #pragma once
 // A GameUi that records what the engine asked of the window and answers at
 // once, plus a whole test rig: a settings file in a fresh temporary folder,
-// scripted random numbers and a loaded game.
+// scripted random numbers, the computer player drawing them and a loaded
+// game.
 #include <memory>
 #include <ostream>
 #include <string>
