@@ -24,7 +24,7 @@ namespace {
 
 class SilentUi : public GameUi {
  public:
-  void FlashLine(const std::string&, std::int16_t) override {}
+  void FlashLine(Line) override {}
   void PlayCaptureSound() override {}
   void MessageBox(const std::string&, const std::string&) override {}
   bool AskYesNo(const std::string&, const std::string&) override { return true; }
@@ -55,16 +55,14 @@ struct Bench {
   ProfileMan profile{SettingsFolder()};
   SilentUi ui;
   ScriptedRandom random{2026};
-  Game game{profile, ui, random};
-  Bench() {
-    game.ComputerTurnHook = ComputerTurn;
-    game.Load();
-  }
+  ComputerPlayer computer{random};
+  Game game{profile, ui, computer.TurnHook()};
+  Bench() { game.Load(); }
 
-  void Take(const char* Compass, int n) {
-    LineControl* line = game.lines.Line(Compass, n);
-    line->Enabled = false;
-    line->BackColor = line->ForeColor = kHumanLine;
+  void Take(Line line) {
+    LineControl* control = game.lines.Control(line);
+    control->Enabled = false;
+    control->BackColor = control->ForeColor = kHumanLine;
   }
 };
 
@@ -72,22 +70,21 @@ struct Bench {
 // three sides, up to `count` lines: a quiet middle game.
 void MidGame(Bench& b, int count) {
   std::mt19937 rng(7);
-  std::vector<std::pair<const char*, int>> all;
-  for (int n = 1; n <= 72; ++n) {
-    all.emplace_back("horz", n);
-    all.emplace_back("vert", n);
+  std::vector<Line> all;
+  for (std::int16_t n = 1; n <= 72; ++n) {
+    all.push_back({Orientation::Horizontal, n});
+    all.push_back({Orientation::Vertical, n});
   }
   std::shuffle(all.begin(), all.end(), rng);
   int drawn = 0;
-  for (auto [Compass, n] : all) {
+  for (const Line line : all) {
     if (drawn == count) break;
-    b.Take(Compass, n);
+    b.Take(line);
     b.game.RefreshBoxes();
     bool three = false;
     for (int i = 1; i <= kBoxes; ++i) three |= b.game.AllBoxes[i].Status >= 3;
     if (three) {
-      LineControl* line = b.game.lines.Line(Compass, n);
-      *line = LineControl{};
+      *b.game.lines.Control(line) = LineControl{};
       b.game.RefreshBoxes();
     } else {
       ++drawn;
@@ -98,27 +95,27 @@ void MidGame(Bench& b, int count) {
 // Every horizontal line drawn: each row is a chain of eight two-sided boxes
 // and every free line gives a whole chain away.
 void LateChains(Bench& b) {
-  for (int n = 1; n <= 72; ++n) b.Take("horz", n);
+  for (std::int16_t n = 1; n <= 72; ++n) b.Take({Orientation::Horizontal, n});
   b.game.RefreshBoxes();
 }
 
 void BM_BestMoveEmpty(benchmark::State& state) {
   Bench b;
-  for (auto _ : state) benchmark::DoNotOptimize(BestMove(b.game));
+  for (auto _ : state) benchmark::DoNotOptimize(b.computer.BestMove(b.game));
 }
 BENCHMARK(BM_BestMoveEmpty);
 
 void BM_BestMoveMidGame(benchmark::State& state) {
   Bench b;
   MidGame(b, 50);
-  for (auto _ : state) benchmark::DoNotOptimize(BestMove(b.game));
+  for (auto _ : state) benchmark::DoNotOptimize(b.computer.BestMove(b.game));
 }
 BENCHMARK(BM_BestMoveMidGame);
 
 void BM_BestMoveLateChains(benchmark::State& state) {
   Bench b;
   LateChains(b);
-  for (auto _ : state) benchmark::DoNotOptimize(BestMove(b.game));
+  for (auto _ : state) benchmark::DoNotOptimize(b.computer.BestMove(b.game));
 }
 BENCHMARK(BM_BestMoveLateChains);
 
@@ -135,7 +132,7 @@ void BM_ExpertTurn(benchmark::State& state) {
     b.game.GameMoves = AllTheMoves();
     b.game.CurrentPlayer = 2;
     state.ResumeTiming();
-    ComputerTurn(b.game);
+    b.computer.ComputerTurn(b.game);
   }
 }
 BENCHMARK(BM_ExpertTurn);
@@ -145,18 +142,18 @@ void BM_WholeGame(benchmark::State& state) {
   Bench b;
   b.game.mnuDiff_Click(static_cast<std::int16_t>(state.range(0)));
   std::mt19937 human(99);
-  std::vector<std::pair<const char*, int>> free;
+  std::vector<Line> free;
   for (auto _ : state) {
     b.game.NewGame();
     b.game.Load();
     while (!b.game.BoardFull()) {
       free.clear();
-      for (int n = 1; n <= 72; ++n) {
-        if (b.game.lines.hline[n].Enabled) free.emplace_back("horz", n);
-        if (b.game.lines.vline[n].Enabled) free.emplace_back("vert", n);
+      for (std::int16_t n = 1; n <= 72; ++n) {
+        if (b.game.lines.hline[n].Enabled) free.push_back({Orientation::Horizontal, n});
+        if (b.game.lines.vline[n].Enabled) free.push_back({Orientation::Vertical, n});
       }
-      auto [Compass, n] = free[human() % free.size()];
-      b.game.updatetheline(Compass, static_cast<std::int16_t>(n));
+      const Line pick = free[human() % free.size()];
+      b.game.updatetheline(CompassWord(pick.orientation), pick.number);
     }
   }
 }

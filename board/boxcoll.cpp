@@ -75,11 +75,7 @@ std::int16_t BoxLineLookup(std::int16_t Number, std::string_view Word) {
   // Whole-number division as the board numbering defines it; Number is
   // always positive where the game calls this.
   int result = 0;
-  if (Word == "vert") {
-    result = k - (k - 1) / kDotsPerSide;
-  } else if (Word == "horz") {
-    result = k;
-  } else if (Word == "North") {
+  if (Word == "North") {
     result = k <= kBoxes ? k : -1;
   } else if (Word == "East") {
     result = k + (k - 1) / kBoxesPerSide + 1;
@@ -88,6 +84,13 @@ std::int16_t BoxLineLookup(std::int16_t Number, std::string_view Word) {
   } else if (Word == "West") {
     result = k + (k - 1) / kBoxesPerSide;
   }
+  return static_cast<std::int16_t>(result);
+}
+
+std::int16_t BoxLineLookup(Line line) {
+  const int k = line.number;
+  // A row has one vertical line more than it has boxes.
+  const int result = line.orientation == Orientation::Vertical ? k - (k - 1) / kDotsPerSide : k;
   return static_cast<std::int16_t>(result);
 }
 

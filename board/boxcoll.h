@@ -7,6 +7,7 @@
 
 #include "board/box.h"
 #include "board/dimensions.h"
+#include "board/line.h"
 
 namespace pellumo {
 
@@ -39,9 +40,12 @@ void BuildBoxes(boxcoll& AllBoxes);
 // Writes the line and neighbour numbers of boxes 1..64.
 void LinkBoxes(boxcoll& AllBoxes);
 
-// Lines to boxes and box sides to lines; the word is compared exactly.
-// "vert"/"horz" give the box east/south of the line, which for the right and
-// bottom edges is one past the board: callers subtract 1 or 8.
+// Box sides to lines: the line on side "North", "South", "East" or "West"
+// (compared exactly) of box Number; 0 for any other word.
 std::int16_t BoxLineLookup(std::int16_t Number, std::string_view Word);
+// Lines to boxes: the box south of a horizontal line or east of a vertical
+// one, which for the bottom and right edges is one past the board: callers
+// subtract 1 or 8.
+std::int16_t BoxLineLookup(Line line);
 
 }  // namespace pellumo

@@ -2,15 +2,14 @@
 
 namespace pellumo {
 
-LineControl* LineStore::Line(std::string_view Compass, int n) {
-  if (!InRange(n)) return nullptr;
-  if (Compass == "horz") return &hline[n];
-  if (Compass == "vert") return &vline[n];
-  return nullptr;
+LineControl* LineStore::Control(Line line) {
+  if (!InRange(line.number)) return nullptr;
+  auto& controls = line.orientation == Orientation::Horizontal ? hline : vline;
+  return &controls[static_cast<std::size_t>(line.number)];
 }
 
-const LineControl* LineStore::Line(std::string_view Compass, int n) const {
-  return const_cast<LineStore*>(this)->Line(Compass, n);
+const LineControl* LineStore::Control(Line line) const {
+  return const_cast<LineStore*>(this)->Control(line);
 }
 
 }  // namespace pellumo

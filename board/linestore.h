@@ -3,10 +3,10 @@
 // A taken line is a disabled one; its owner shows in its back colour.
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 #include "board/colours.h"
 #include "board/dimensions.h"
+#include "board/line.h"
 
 namespace pellumo {
 
@@ -24,9 +24,9 @@ class LineStore {
 
   static constexpr bool InRange(int n) { return n >= 1 && n <= kLinesPerOrientation; }
 
-  // "horz" or "vert" (exact words); nullptr for any other word or number.
-  LineControl* Line(std::string_view Compass, int n);
-  const LineControl* Line(std::string_view Compass, int n) const;
+  // The control of a line; nullptr for a number off the board.
+  LineControl* Control(Line line);
+  const LineControl* Control(Line line) const;
 
   // A line outside 1..72 is never taken: it does not exist.
   bool HTaken(int n) const { return InRange(n) && !hline[n].Enabled; }

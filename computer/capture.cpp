@@ -1,5 +1,5 @@
-// Marking lines and capturing three-sided boxes at the start of the
-// computer's turn.
+// Marking lines, handing the computer's chosen line to the engine, and
+// capturing three-sided boxes at the start of the computer's turn.
 #include "computer/computer.h"
 
 namespace pellumo {
@@ -34,6 +34,15 @@ void MarkHLine(Game& game, std::int16_t n) {
 
 void MarkVLine(Game& game, std::int16_t n) {
   if (LineStore::InRange(n)) MarkLine(game, game.lines.vline[static_cast<std::size_t>(n)]);
+}
+
+void PlayComputerLine(Game& game, Line line) {
+  if (line.orientation == Orientation::Horizontal) {
+    MarkHLine(game, line.number);
+  } else {
+    MarkVLine(game, line.number);
+  }
+  game.updatetheline(CompassWord(line.orientation), line.number);
 }
 
 std::string OpenSide(const box& b) {

@@ -9,19 +9,9 @@ namespace {
 
 constexpr std::int16_t kFullBoard = 4 * kBoxes;
 
-void PlayChoice(Game& game, const LineChoice& m) {
-  if (m.Compass == "horz") {
-    MarkHLine(game, m.LineNum);
-    game.updatetheline("horz", m.LineNum);
-  } else if (m.Compass == "vert") {
-    MarkVLine(game, m.LineNum);
-    game.updatetheline("vert", m.LineNum);
-  }
-}
-
 }  // namespace
 
-void ComputerTurn(Game& game) {
+void ComputerPlayer::ComputerTurn(Game& game) {
   game.SoundPlayed = false;
   game.RefreshBoxes();
   // The safe random attempt judges neighbours by these copies, taken before
@@ -37,7 +27,7 @@ void ComputerTurn(Game& game) {
     return;
   }
   SafeRandomMove(game, 0);
-  if (game.RndLine != -1) return;
+  if (state.RndLine != -1) return;
 
   // Any level word but these three is treated as Novice: the computer must
   // never be left without a move.
@@ -45,21 +35,22 @@ void ComputerTurn(Game& game) {
     if (!PairMove(game)) RandomLine(game);
   } else if (game.DifficultyLevel == "EXPERT") {
     if (PairMove(game)) return;
-    PlayChoice(game, BestMove(game));
+    // No line (a full board) plays nothing.
+    if (const LineChoice m = BestMove(game)) PlayComputerLine(game, *m);
     if (game.SumStatus() == kFullBoard) game.GameOver();
   } else {
     RandomLine(game);
   }
 }
 
-void Command1_Click(Game& game) {
+void ComputerPlayer::Command1_Click(Game& game) {
   // With no free line there is nothing to advise, and nothing is charged.
   if (game.BoardFull()) return;
   if (game.CurrentPlayer == 1) {
     if (game.Player1Score > -32768) --game.Player1Score;
     game.ShowScores();
   }
-  game.Candidates.resize(1);
+  state.Candidates.resize(1);
   // A claim that closes a box keeps the human to move without refreshing
   // the stored counts; a search that started from them would charge the
   // first line it tries for boxes already closed and miss boxes just given
@@ -67,10 +58,9 @@ void Command1_Click(Game& game) {
   // could advise another line on the same board. Start from the lines.
   RestoreBoxes(game);
   const LineChoice m = BestMove(game);
-  if (m.Compass == "horz") {
-    game.Label4 = "H - " + std::to_string(m.LineNum);
-  } else if (m.Compass == "vert") {
-    game.Label4 = "V - " + std::to_string(m.LineNum);
+  if (m) {
+    const char* prefix = m->orientation == Orientation::Horizontal ? "H - " : "V - ";
+    game.readouts.Label4 = prefix + std::to_string(m->number);
   }
   game.ui().Changed();
 }

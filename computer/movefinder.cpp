@@ -19,18 +19,13 @@ bool PairMove(Game& game) {
     if (b.Status != 1) continue;
     const std::string s = PairSide(b);
     if (s.empty()) continue;
-    const std::int16_t n = BoxLineLookup(static_cast<std::int16_t>(i), s);
     const bool horizontal = s == "North" || s == "South";
-    const char* Compass = horizontal ? "horz" : "vert";
-    const LineControl* line = game.lines.Line(Compass, n);
-    if (line == nullptr || line->BackColor != kFreeLine) continue;  // one side per box
+    const Line line{horizontal ? Orientation::Horizontal : Orientation::Vertical,
+                    BoxLineLookup(static_cast<std::int16_t>(i), s)};
+    const LineControl* control = game.lines.Control(line);
+    if (control == nullptr || control->BackColor != kFreeLine) continue;  // one side per box
 
-    if (horizontal) {
-      MarkHLine(game, n);
-    } else {
-      MarkVLine(game, n);
-    }
-    game.updatetheline(Compass, n);
+    PlayComputerLine(game, line);
     game.RefreshBoxes();
     game.ShowBoxStatus();
     return true;

@@ -15,49 +15,47 @@ int RandomNumber(float r, float scale) {
   return static_cast<int>(std::nearbyint(x));
 }
 
-// 0 (horizontal) or 1 (vertical): nearest(2 r) Mod 2, so r = 0.25 and
-// r = 0.75 both give 0.
-int RandomOrientation(float r) {
+// nearest(2 r) Mod 2: 0 horizontal, 1 vertical; so r = 0.25 and r = 0.75
+// both give horizontal.
+Orientation RandomOrientation(float r) {
   const float x = 2.0f * r;
-  return static_cast<int>(std::nearbyint(x)) % 2;
+  return static_cast<int>(std::nearbyint(x)) % 2 == 0 ? Orientation::Horizontal
+                                                      : Orientation::Vertical;
 }
 
-bool PlayIfFree(Game& game, const std::string& Compass, std::int16_t n) {
-  const LineControl* line = game.lines.Line(Compass, n);
-  if (line == nullptr || line->BackColor != kFreeLine) return false;
-  if (Compass == "horz") {
-    MarkHLine(game, n);
-  } else {
-    MarkVLine(game, n);
-  }
-  game.updatetheline(Compass, n);
+// Box numbers 1..64 and line numbers 1..72 are drawn as scale r + 1.
+constexpr float kBoxScale = static_cast<float>(kBoxes - 1);
+constexpr float kLineScale = static_cast<float>(kLinesPerOrientation - 1);
+
+bool PlayIfFree(Game& game, Line line) {
+  const LineControl* control = game.lines.Control(line);
+  if (control == nullptr || control->BackColor != kFreeLine) return false;
+  PlayComputerLine(game, line);
   return true;
 }
 
 }  // namespace
 
-void SafeRandomMove(Game& game, std::int16_t Tries) {
+void ComputerPlayer::SafeRandomMove(Game& game, std::int16_t Tries) {
   for (int tries = Tries;; ++tries) {
     if (game.CurrentPlayer == 1) return;
-    game.random().Reseed();
-    const int b = RandomNumber(game.random().Next(), 63.0f);
-    const int o = RandomOrientation(game.random().Next());
+    random_.Reseed();
+    const int b = RandomNumber(random_.Next(), kBoxScale);
+    const Orientation o = RandomOrientation(random_.Next());
     if (tries >= 21) {
-      game.RndLine = -1;
+      state.RndLine = -1;
       return;
     }
     std::int16_t n = 0;
     if (b >= 1 && b <= kBoxes && game.AllBoxes[b].Status < 2) {
       const box& x = game.AllBoxes[b];
-      if (o == 0) {
-        game.CompMove.Compass = "horz";
+      if (o == Orientation::Horizontal) {
         if (x.NorthStatus < 2) {
           n = x.LineNorth;
         } else if (x.southstatus < 2) {
           n = x.LineSouth;
         }
       } else {
-        game.CompMove.Compass = "vert";
         if (x.WestStatus < 2) {
           n = x.LineWest;
         } else if (x.EastStatus < 2) {
@@ -66,9 +64,9 @@ void SafeRandomMove(Game& game, std::int16_t Tries) {
       }
     }
     if (n != 0) {
-      game.CompMove.LineNum = n;
-      if (PlayIfFree(game, game.CompMove.Compass, n)) {
-        game.RndLine = n;
+      state.CompMove = Line{o, n};
+      if (PlayIfFree(game, *state.CompMove)) {
+        state.RndLine = n;
         game.ShowBoxStatus();
         game.RefreshBoxes();
         return;
@@ -77,22 +75,16 @@ void SafeRandomMove(Game& game, std::int16_t Tries) {
   }
 }
 
-void RandomLine(Game& game) {
+void ComputerPlayer::RandomLine(Game& game) {
   // The draws are unbounded, as a board that is not full always has a free
   // line; a full board must not make the computer spin for ever.
   if (game.BoardFull()) return;
   for (;;) {
-    const auto n = static_cast<std::int16_t>(RandomNumber(game.random().Next(), 71.0f));
-    const int o = RandomOrientation(game.random().Next());
-    const char* Compass = o == 0 ? "horz" : "vert";
-    const LineControl* line = game.lines.Line(Compass, n);
-    if (line != nullptr && line->Enabled) {
-      if (o == 0) {
-        MarkHLine(game, n);
-      } else {
-        MarkVLine(game, n);
-      }
-      game.updatetheline(Compass, n);
+    const auto n = static_cast<std::int16_t>(RandomNumber(random_.Next(), kLineScale));
+    const Line line{RandomOrientation(random_.Next()), n};
+    const LineControl* control = game.lines.Control(line);
+    if (control != nullptr && control->Enabled) {
+      PlayComputerLine(game, line);
       return;
     }
   }

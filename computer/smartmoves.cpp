@@ -18,6 +18,9 @@ namespace pellumo {
 
 namespace {
 
+// The board's side: s (s + 1) lines each way against s * s boxes.
+constexpr int kSide = kLinesPerOrientation - kBoxes;
+
 enum class Side { North, South, East, West, None };
 
 // The last open side in the order North, South, East, West.
@@ -38,7 +41,8 @@ void SetSide(box& b, bool box::*side) {
 // The box model during a search, with the boxes each simulation wrote.
 class Simulation {
  public:
-  explicit Simulation(Game& game) : game_(game), boxes_(game.AllBoxes) {}
+  Simulation(Game& game, ComputerPlayer& player)
+      : game_(game), player_(player), boxes_(game.AllBoxes) {}
 
   // Draws side `side` of box i and the matching side of neighbour m (when
   // m is a box), recounting both.
@@ -79,10 +83,11 @@ class Simulation {
   }
 
   // Scores the line just drawn and rebuilds the boxes from the lines.
-  void Evaluate(const char* Compass, int n) {
-    game_.Giveaway = CountGiveaway();
-    game_.Candidate = LineChoice{Compass, static_cast<std::int16_t>(n)};
-    AddCandidate(game_, game_.Candidate, game_.Giveaway);
+  void Evaluate(Line line) {
+    ComputerState& state = player_.state;
+    state.Giveaway = CountGiveaway();
+    state.Candidate = line;
+    player_.AddCandidate(state.Candidate, state.Giveaway);
     Restore();
   }
 
@@ -114,6 +119,7 @@ class Simulation {
   }
 
   Game& game_;
+  ComputerPlayer& player_;
   boxcoll& boxes_;
   bool synced_ = false;  // every box agrees with the lines
   std::array<bool, kBoxes + 1> touched_{};
@@ -123,8 +129,8 @@ class Simulation {
 
 }  // namespace
 
-bool AddCandidate(Game& game, const LineChoice& choice, std::int16_t cost) {
-  game.Candidates.push_back(ScoredChoice{choice, cost});
+bool ComputerPlayer::AddCandidate(const LineChoice& choice, std::int16_t cost) {
+  state.Candidates.push_back(ScoredChoice{choice, cost});
   return true;
 }
 
@@ -132,48 +138,51 @@ void RestoreBoxes(Game& game) {
   for (int i = 1; i <= kBoxes; ++i) game.AllBoxes[i].UpdateMyStatus(game.lines);
 }
 
-void CountGiveaway(Game& game, std::int16_t count) {
-  Simulation simulation(game);
-  game.Giveaway = static_cast<std::int16_t>(count + simulation.CountGiveaway());
+void ComputerPlayer::CountGiveaway(Game& game, std::int16_t count) {
+  Simulation simulation(game, *this);
+  state.Giveaway = static_cast<std::int16_t>(count + simulation.CountGiveaway());
 }
 
-LineChoice BestMove(Game& game) {
+LineChoice ComputerPlayer::BestMove(Game& game) {
   boxcoll& boxes = game.AllBoxes;
-  game.Candidates.resize(1);
-  game.Candidates.reserve(2 * kLinesPerOrientation + 1);
-  Simulation sim(game);
+  std::vector<ScoredChoice>& Candidates = state.Candidates;
+  Candidates.resize(1);
+  Candidates.reserve(2 * kLinesPerOrientation + 1);
+  Simulation sim(game, *this);
+  const auto horizontal = [](int n) { return Line{Orientation::Horizontal, static_cast<std::int16_t>(n)}; };
+  const auto vertical = [](int n) { return Line{Orientation::Vertical, static_cast<std::int16_t>(n)}; };
 
   for (int i = 1; i <= kBoxes; ++i) {  // north sides
     if (boxes[i].North) continue;
     sim.Draw(i, &box::North, boxes[i].BoxNorth, &box::South);
-    sim.Evaluate("horz", i);
+    sim.Evaluate(horizontal(i));
   }
-  for (int i = 57; i <= kBoxes; ++i) {  // the bottom edge
+  for (int i = kBoxes - kSide + 1; i <= kBoxes; ++i) {  // the bottom edge
     if (boxes[i].South) continue;
     sim.Draw(i, &box::South, -1, nullptr);
-    sim.Evaluate("horz", i + 8);
+    sim.Evaluate(horizontal(i + kSide));
   }
   for (int i = 1; i <= kBoxes; ++i) {  // west sides
     if (boxes[i].West) continue;
     sim.Draw(i, &box::West, boxes[i].BoxWest, &box::East);
-    sim.Evaluate("vert", BoxLineLookup(static_cast<std::int16_t>(i), "West"));
+    sim.Evaluate(vertical(BoxLineLookup(static_cast<std::int16_t>(i), "West")));
   }
-  for (int i = 8; i <= kBoxes; i += 8) {  // the right edge
+  for (int i = kSide; i <= kBoxes; i += kSide) {  // the right edge
     if (boxes[i].East) continue;
     sim.Draw(i, &box::East, -1, nullptr);
-    sim.Evaluate("vert", BoxLineLookup(static_cast<std::int16_t>(i), "East"));
+    sim.Evaluate(vertical(BoxLineLookup(static_cast<std::int16_t>(i), "East")));
   }
 
   int best = 999;
   std::size_t k = 0;
-  for (std::size_t j = 1; j < game.Candidates.size(); ++j) {
-    if (game.Candidates[j].Cost < best) {
-      best = game.Candidates[j].Cost;
+  for (std::size_t j = 1; j < Candidates.size(); ++j) {
+    if (Candidates[j].Cost < best) {
+      best = Candidates[j].Cost;
       k = j;
     }
   }
-  game.CompMove = game.Candidates[k].Choice;
-  return game.CompMove;
+  state.CompMove = Candidates[k].Choice;
+  return state.CompMove;
 }
 
 }  // namespace pellumo

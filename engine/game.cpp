@@ -4,6 +4,8 @@
 #include "engine/game.h"
 
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "engine/gameui.h"
 #include "records/profileman.h"
@@ -13,6 +15,9 @@ namespace pellumo {
 const char* const kLevelWords[3] = {"NOVICE", "INTERMEDIATE", "EXPERT"};
 
 namespace {
+
+// The board's side: s (s + 1) lines each way against s * s boxes. A row has
+// s boxes and s horizontal lines, and one vertical line more.
 
 // Keeps InTurn() true while a click (and any turn nested in it) runs.
 class TurnScope {
@@ -34,22 +39,21 @@ int LineOwner(const LineControl& line) {
   return 0;
 }
 
-
-Game::Game(ProfileMan& profile, GameUi& ui, RandomSource& random)
-    : profile_(profile), ui_(ui), random_(random) {}
+Game::Game(ProfileMan& profile, GameUi& ui, std::function<void(Game&)> computerTurn)
+    : ComputerTurnHook(std::move(computerTurn)), profile_(profile), ui_(ui) {}
 
 void Game::Load() {
   // A freshly loaded window: every control back at its designed state.
   lines = LineStore{};
   gridbx1 = {};
-  Text1.clear();
-  Text2 = "Text2";
-  updatecount = "Text2";
-  Label4.clear();
-  mystat.fill("Text2");
-  Label1Underline = Label2Underline = false;
-  mnuReplayEnabled = false;
-  mnuDiffChecked = {false, false, true};
+  readouts.Text1.clear();
+  readouts.Text2 = "Text2";
+  readouts.updatecount = "Text2";
+  readouts.Label4.clear();
+  readouts.mystat.fill("Text2");
+  readouts.Label1Underline = readouts.Label2Underline = false;
+  readouts.mnuReplayEnabled = false;
+  readouts.mnuDiffChecked = {false, false, true};
 
   // A stored level outside 0..2 would leave the level empty, which neither
   // the computer nor the statistics keys can use: start at Novice instead.
@@ -58,47 +62,43 @@ void Game::Load() {
   mnuDiff_Click(level);
 
   BuildBoxes(AllBoxes);
-  Label1 = "You";
-  Label2 = "Computer";
-  plyr1score = std::to_string(Player1Score);
-  plyr2score = std::to_string(Player2Score);
+  readouts.Label1 = "You";
+  readouts.Label2 = "Computer";
+  readouts.plyr1score = std::to_string(Player1Score);
+  readouts.plyr2score = std::to_string(Player2Score);
   GameMoves = AllTheMoves();
   SwitchPlayer();
   ui_.Changed();
 }
 
-void Game::hline_Click(std::int16_t Index) { Click("horz", Index); }
-void Game::vline_Click(std::int16_t Index) { Click("vert", Index); }
+void Game::hline_Click(std::int16_t Index) { Click({Orientation::Horizontal, Index}); }
+void Game::vline_Click(std::int16_t Index) { Click({Orientation::Vertical, Index}); }
 
 bool Game::updatetheline(std::string_view Compass, std::int16_t Index) {
-  if (Compass == "horz") {
-    hline_Click(Index);
-  } else if (Compass == "vert") {
-    vline_Click(Index);
-  }
+  if (const std::optional<Line> line = LineNamed(Compass, Index)) Click(*line);
   return false;
 }
 
-void Game::Click(const char* Compass, std::int16_t Index) {
-  LineControl* line = lines.Line(Compass, Index);
-  if (line == nullptr) return;  // no such line on the board
+void Game::Click(Line line) {
+  LineControl* control = lines.Control(line);
+  if (control == nullptr) return;  // no such line on the board
   TurnScope scope(turnDepth_);
 
-  Label4.clear();
-  GameMoves.Add(Compass, Index, CurrentPlayer, "");
+  readouts.Label4.clear();
+  GameMoves.Add(std::string(CompassWord(line.orientation)), line.number, CurrentPlayer, "");
   std::int16_t n = 0;
   if (CurrentPlayer == 1) {
-    line->BackColor = line->ForeColor = kHumanLine;
+    control->BackColor = control->ForeColor = kHumanLine;
     n = CountLines();
   } else if (CurrentPlayer == 2) {
-    line->BackColor = line->ForeColor = kComputerLine;
+    control->BackColor = control->ForeColor = kComputerLine;
     ui_.Changed();
-    FlashLine(Compass, Index);
-    mnuReplayEnabled = true;
+    FlashLine(line);
+    readouts.mnuReplayEnabled = true;
   }
-  line->Enabled = false;
+  control->Enabled = false;
   ui_.Changed();
-  ProcessLine(Compass, Index);
+  ProcessLine(line);
 
   if (n == 2 * kLinesPerOrientation) {
     GameOver();
@@ -107,8 +107,9 @@ void Game::Click(const char* Compass, std::int16_t Index) {
   }
 }
 
-void Game::ProcessLine(std::string_view Word, std::int16_t k) {
-  const std::int16_t X = BoxLineLookup(k, Word);
+void Game::ProcessLine(Line line) {
+  const std::int16_t k = line.number;
+  const std::int16_t X = BoxLineLookup(line);
   bool closed = false;
   auto close_if_full = [&](int b) {
     if (BoxClosed(static_cast<std::int16_t>(b))) {
@@ -117,9 +118,9 @@ void Game::ProcessLine(std::string_view Word, std::int16_t k) {
     }
   };
 
-  if (Word == "vert") {
-    const int p = (k - 1) % 9;
-    if (p == 8) {
+  if (line.orientation == Orientation::Vertical) {
+    const int p = (k - 1) % kDotsPerSide;  // place in its row
+    if (p == kBoxesPerSide) {
       AllBoxes.Item(X - 1).East = true;
       close_if_full(X - 1);
     } else if (p >= 1) {
@@ -131,19 +132,19 @@ void Game::ProcessLine(std::string_view Word, std::int16_t k) {
       AllBoxes.Item(X).West = true;
       close_if_full(X);
     }
-  } else if (Word == "horz") {
-    const int row = (k - 1) / 8;
+  } else {
+    const int row = (k - 1) / kBoxesPerSide;
     if (row == 0) {
       AllBoxes.Item(X).North = true;
       close_if_full(X);
-    } else if (row <= 7) {
-      AllBoxes.Item(X - 8).South = true;
+    } else if (row < kBoxesPerSide) {
+      AllBoxes.Item(X - kBoxesPerSide).South = true;
       AllBoxes.Item(X).North = true;
       close_if_full(X);
-      close_if_full(X - 8);
+      close_if_full(X - kBoxesPerSide);
     } else {
-      AllBoxes.Item(X - 8).South = true;
-      close_if_full(X - 8);
+      AllBoxes.Item(X - kBoxesPerSide).South = true;
+      close_if_full(X - kBoxesPerSide);
     }
   }
 
@@ -173,8 +174,8 @@ bool Game::BoxClosed(std::int16_t b) const {
 }
 
 void Game::ShowScores() {
-  plyr1score = std::to_string(Player1Score);
-  plyr2score = std::to_string(Player2Score);
+  readouts.plyr1score = std::to_string(Player1Score);
+  readouts.plyr2score = std::to_string(Player2Score);
   ui_.Changed();
 }
 
@@ -182,15 +183,15 @@ void Game::SwitchPlayer() {
   RefreshBoxes();
   if (CurrentPlayer == 0) {
     CurrentPlayer = 1;
-    Label1Underline = true;
+    readouts.Label1Underline = true;
   } else if (CurrentPlayer == 1) {
     CurrentPlayer = 2;
-    Label2Underline = true;
-    Label1Underline = false;
+    readouts.Label2Underline = true;
+    readouts.Label1Underline = false;
   } else if (CurrentPlayer == 2) {
     CurrentPlayer = 1;
-    Label1Underline = true;
-    Label2Underline = false;
+    readouts.Label1Underline = true;
+    readouts.Label2Underline = false;
   }
 }
 
@@ -201,12 +202,14 @@ void Game::RefreshBoxes() {
 }
 
 void Game::ShowBoxStatus() {
-  for (int b = 1; b <= kBoxes; ++b) mystat[static_cast<std::size_t>(b)] = std::to_string(AllBoxes[b].Status);
+  for (int b = 1; b <= kBoxes; ++b) readouts.mystat[static_cast<std::size_t>(b)] = std::to_string(AllBoxes[b].Status);
   BumpUpdateCount();
   ui_.Changed();
 }
 
-void Game::BumpUpdateCount() { updatecount = std::to_string(LeadingNumber(updatecount) + 1); }
+void Game::BumpUpdateCount() {
+  readouts.updatecount = std::to_string(LeadingNumber(readouts.updatecount) + 1);
+}
 
 std::int16_t Game::TakenLines() const {
   std::int16_t n = 0;
@@ -219,7 +222,7 @@ std::int16_t Game::TakenLines() const {
 
 std::int16_t Game::CountLines() {
   const std::int16_t n = TakenLines();
-  Text2 = std::to_string(n);
+  readouts.Text2 = std::to_string(n);
   return n;
 }
 
@@ -229,9 +232,9 @@ std::int16_t Game::SumStatus() const {
   return static_cast<std::int16_t>(sum);
 }
 
-bool Game::FlashLine(const std::string& Compass, std::int16_t theline) {
-  ui_.FlashLine(Compass, theline);
-  if (LineControl* line = lines.Line(Compass, theline)) line->BackColor = kComputerLine;
+bool Game::FlashLine(Line line) {
+  ui_.FlashLine(line);
+  if (LineControl* control = lines.Control(line)) control->BackColor = kComputerLine;
   ui_.Changed();
   return false;
 }

@@ -1,5 +1,6 @@
 // Start and end of a game, and the options that live in the menu bar.
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "engine/game.h"
@@ -59,10 +60,10 @@ void Game::mnuexit_Click() { QuitGame(); }
 void Game::mnuDiff_Click(std::int16_t Index) {
   if (Index >= 0 && Index <= 2) {
     DifficultyLevel = kLevelWords[Index];
-    for (int i = 0; i < 3; ++i) mnuDiffChecked[static_cast<std::size_t>(i)] = (i == Index);
+    for (int i = 0; i < 3; ++i) readouts.mnuDiffChecked[static_cast<std::size_t>(i)] = (i == Index);
   }
   for (int i = 0; i < 3; ++i) {
-    if (mnuDiffChecked[static_cast<std::size_t>(i)]) {
+    if (readouts.mnuDiffChecked[static_cast<std::size_t>(i)]) {
       profile_.ProfileWriteString("DIFFICULTY", "LEVEL", std::to_string(i));
     }
   }
@@ -73,13 +74,14 @@ void Game::mnuReplay_Click() {
   const std::int32_t n = GameMoves.Count();
   if (n == 0) return;
   const Moves last = GameMoves.Item(n);
-  LineControl* line = lines.Line(last.Compass, last.LineNum);
-  if (line == nullptr) return;
-  const Colour owner = line->BackColor;
-  FlashLine(last.Compass, last.LineNum);
+  const std::optional<Line> line = LineNamed(last.Compass, last.LineNum);
+  LineControl* control = line ? lines.Control(*line) : nullptr;
+  if (control == nullptr) return;
+  const Colour owner = control->BackColor;
+  FlashLine(*line);
   // The flash ends in the computer's colour; a human's line gets its own
   // colour back so the replay never changes who seems to own it.
-  if (last.PlayerNum == 1) line->BackColor = owner;
+  if (last.PlayerNum == 1) control->BackColor = owner;
   ui_.Changed();
 }
 

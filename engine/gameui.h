@@ -1,8 +1,9 @@
 #pragma once
 // Everything the engine needs from the window. The Qt window implements it;
 // tests and the text harness use recording fakes that answer at once.
-#include <cstdint>
 #include <string>
+
+#include "board/line.h"
 
 namespace pellumo {
 
@@ -12,10 +13,10 @@ class GameUi {
  public:
   virtual ~GameUi() = default;
 
-  // Blinks line n of the orientation for about a second with the board
-  // disabled and the busy pointer, writing the blink colours into the line's
-  // BackColor. Returns when done; the engine then paints the line palette 9.
-  virtual void FlashLine(const std::string& Compass, std::int16_t theline) = 0;
+  // Blinks the line for about a second with the board disabled and the busy
+  // pointer, writing the blink colours into the line's BackColor. Returns
+  // when done; the engine then paints the line palette 9.
+  virtual void FlashLine(Line theline) = 0;
   // Plays the capture sound and returns when it has finished (or at once
   // when no sound can be played).
   virtual void PlayCaptureSound() = 0;

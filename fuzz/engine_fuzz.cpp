@@ -38,9 +38,9 @@ class FuzzUi : public pellumo::GameUi {
   int gameOvers = 0;  // since the board was last loaded
   std::int32_t adviceCharged = 0;
 
-  void FlashLine(const std::string& Compass, std::int16_t theline) override {
+  void FlashLine(pellumo::Line theline) override {
     // The window's blink leaves some colour behind; the engine repaints it.
-    if (pellumo::LineControl* line = game->lines.Line(Compass, theline))
+    if (pellumo::LineControl* line = game->lines.Control(theline))
       line->BackColor = pellumo::kSystemDesktop;
   }
   void PlayCaptureSound() override {}
@@ -78,8 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   pellumo::ProfileMan profile(pellumo::fuzz::ScratchFolder());
   FuzzUi ui;
   pellumo::ScriptedRandom random(in.ConsumeIntegral<std::uint32_t>());
-  Game game(profile, ui, random);
-  game.ComputerTurnHook = pellumo::ComputerTurn;
+  pellumo::ComputerPlayer computer(random);
+  Game game(profile, ui, computer.TurnHook());
   ui.game = &game;
   game.Load();
 
@@ -89,7 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool horz = in.ConsumeBool();
         const std::int16_t n = in.ConsumeBool() ? in.ConsumeIntegral<std::int16_t>()
                                                 : in.ConsumeIntegralInRange<std::int16_t>(1, 72);
-        const pellumo::LineControl* line = game.lines.Line(horz ? "horz" : "vert", n);
+        const pellumo::Orientation o = horz ? pellumo::Orientation::Horizontal : pellumo::Orientation::Vertical;
+        const pellumo::LineControl* line = game.lines.Control({o, n});
         // A taken line is a disabled control: the window never passes a click
         // on it. A number off the board goes straight in and must be ignored.
         if (line != nullptr && !line->Enabled) break;
@@ -98,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
       case 5: {  // Advice
         const std::int16_t before = game.Player1Score;
-        pellumo::Command1_Click(game);
+        computer.Command1_Click(game);
         const int paid = before - game.Player1Score;
         Check(paid == ((game.CurrentPlayer == 1 && !game.BoardFull()) ? 1 : 0),
               "Advice charged " + std::to_string(paid) + " points");

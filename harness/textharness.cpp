@@ -1,8 +1,8 @@
 #include "harness/textharness.h"
 
 #include <cmath>
+#include <optional>
 
-#include "computer/computer.h"
 #include "records/movelog.h"
 
 namespace pellumo {
@@ -20,8 +20,7 @@ int BoxOwner(const BoxFill& fill) {
 }  // namespace
 
 TextHarness::TextHarness(const std::string& settingsPath)
-    : profile_("."), game_(profile_, *this, random_) {
-  game_.ComputerTurnHook = ComputerTurn;
+    : profile_("."), game_(profile_, *this, computer_.TurnHook()) {
   profile_.ProfilePath = settingsPath;
   game_.Load();
 }
@@ -66,8 +65,8 @@ std::string TextHarness::Execute(const std::string& line) {
   } else if (command == "click") {
     answer = Click(args);
   } else if (command == "advice") {
-    Command1_Click(game_);
-    answer = "advice " + game_.Label4 + "\n";
+    computer_.Command1_Click(game_);
+    answer = "advice " + game_.readouts.Label4 + "\n";
   } else if (command == "state") {
     answer = State();
   } else if (command == "moves") {
@@ -109,15 +108,16 @@ std::string TextHarness::Click(std::istringstream& args) {
   std::string Compass;
   std::string number;
   args >> Compass >> number;
-  if (Compass != "horz" && Compass != "vert") return Error("orientation must be horz or vert");
+  std::optional<Line> line = LineNamed(Compass, 0);
+  if (!line) return Error("orientation must be horz or vert");
   char* end = nullptr;
   const long n = std::strtol(number.c_str(), &end, 10);
   if (number.empty() || *end != '\0' || !LineStore::InRange(static_cast<int>(n)) || n != static_cast<int>(n)) {
     return Error("line number must be 1 to " + std::to_string(kLinesPerOrientation));
   }
-  const LineControl* line = game_.lines.Line(Compass, static_cast<int>(n));
-  if (!line->Enabled) return Error("line taken");
-  game_.updatetheline(Compass, static_cast<std::int16_t>(n));
+  line->number = static_cast<std::int16_t>(n);
+  if (!game_.lines.Control(*line)->Enabled) return Error("line taken");
+  game_.updatetheline(Compass, line->number);
   return "ok\n";
 }
 

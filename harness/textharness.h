@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "computer/computer.h"
 #include "computer/random.h"
 #include "engine/game.h"
 #include "engine/gameui.h"
@@ -21,7 +22,7 @@ class TextHarness : private GameUi {
   std::string Execute(const std::string& line);
 
  private:
-  void FlashLine(const std::string&, std::int16_t) override {}
+  void FlashLine(Line) override {}
   void PlayCaptureSound() override {}
   void MessageBox(const std::string& text, const std::string& title) override;
   bool AskYesNo(const std::string& text, const std::string& title) override;
@@ -35,6 +36,7 @@ class TextHarness : private GameUi {
 
   ProfileMan profile_;
   ScriptedRandom random_;
+  ComputerPlayer computer_{random_};
   Game game_;
   std::string pending_;  // message lines printed before the answer
 };

@@ -45,7 +45,7 @@ void Combo1_Click(MainWindow& window, WindowHost& host) {
     for (int i = 1; i <= kBoxes; ++i) {
       const auto value = BoxProperty(game.AllBoxes[i], index);
       if (!value) return;
-      game.mystat[i] = std::to_string(*value);
+      game.readouts.mystat[i] = std::to_string(*value);
     }
     host.Changed();
   });

@@ -22,10 +22,11 @@ GameHost::GameHost(const GamePlaces& places, std::unique_ptr<RandomSource> rando
     : dataFolder_(QString::fromStdString(places.dataFolder)),
       profile_(places.settingsFolder, places.defaultsFile),
       random_(random ? std::move(random) : std::make_unique<ClockRandom>()),
-      game_(std::make_unique<Game>(profile_, *this, *random_)),
-      sound_(std::make_unique<CaptureSound>(dataFolder_ + "/Robotz Recycle.wav")) {
-  game_->ComputerTurnHook = ComputerTurn;
-}
+      computer_(*random_),
+      game_(std::make_unique<Game>(profile_, *this, computer_.TurnHook())),
+      sound_(std::make_unique<CaptureSound>(dataFolder_ + "/Robotz Recycle.wav")) {}
+
+void GameHost::Advice() { computer_.Command1_Click(*game_); }
 
 GameHost::~GameHost() {
   delete window_.data();
@@ -109,8 +110,8 @@ void GameHost::RunPending() {
   }
 }
 
-void GameHost::FlashLine(const std::string& Compass, std::int16_t theline) {
-  if (window_) window_->FlashLine(Compass, theline);
+void GameHost::FlashLine(Line theline) {
+  if (window_) window_->FlashLine(theline);
 }
 
 void GameHost::PlayCaptureSound() { sound_->Play(); }

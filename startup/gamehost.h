@@ -1,8 +1,9 @@
 #pragma once
-// What outlives a main window: the settings, the random source and the Game,
-// the About window and the help viewer, and the GameUi through which the
-// engine reaches whichever main window is loaded. "New Game" unloads the
-// main window and loads a new one; the Game stays and is reset by its load.
+// What outlives a main window: the settings, the random source, the computer
+// player and the Game it answers for, the About window and the help viewer,
+// and the GameUi through which the engine reaches whichever main window is
+// loaded. "New Game" unloads the main window and loads a new one; the Game
+// stays and is reset by its load.
 // It hands the Game the computer's turn and each main window the debug view.
 // Anything that would destroy the window or the Game under a turn ("New
 // Game", "Exit", closing the window) is held back until the turn has
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "computer/computer.h"
 #include "computer/random.h"
 #include "engine/gameui.h"
 #include "records/places.h"
@@ -41,6 +43,7 @@ class GameHost : public QObject, public GameUi, public WindowHost {
   ~GameHost() override;
 
   Game& game() override { return *game_; }
+  void Advice() override;
   ProfileMan& profile() { return profile_; }
 
   // The main window, loaded (its load step run) when there is none yet.
@@ -75,7 +78,7 @@ class GameHost : public QObject, public GameUi, public WindowHost {
   std::function<void()> quitHook;
 
   // --- GameUi ----------------------------------------------------------------
-  void FlashLine(const std::string& Compass, std::int16_t theline) override;
+  void FlashLine(Line theline) override;
   void PlayCaptureSound() override;
   void MessageBox(const std::string& text, const std::string& title) override;
   bool AskYesNo(const std::string& text, const std::string& title) override;
@@ -96,6 +99,7 @@ class GameHost : public QObject, public GameUi, public WindowHost {
   QString dataFolder_;
   ProfileMan profile_;
   std::unique_ptr<RandomSource> random_;
+  ComputerPlayer computer_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<CaptureSound> sound_;
   QPointer<MainWindow> window_;

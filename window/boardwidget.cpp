@@ -206,7 +206,7 @@ int BoardWidget::ChildOfLine(BoardLine line) {
 // Who claimed the line, from its fore colour: a replay repaints a human's
 // line in the computer's back colour, but it is still the human's.
 int BoardWidget::OwnerOf(BoardLine line) const {
-  const LineControl* control = game_.lines.Line(line.Compass(), line.n);
+  const LineControl* control = game_.lines.Control(line.OnBoard());
   if (control == nullptr || control->ForeColor == kFreeLine) return 0;
   return control->ForeColor == kHumanLine ? 1 : 2;
 }
@@ -249,14 +249,14 @@ void BoardWidget::SendAccessible(QAccessible::Event type, int child) {
 }
 
 void BoardWidget::ClaimLine(BoardLine line) {
-  const LineControl* control = game_.lines.Line(line.Compass(), line.n);
+  const LineControl* control = game_.lines.Control(line.OnBoard());
   if (!isEnabled() || control == nullptr || !control->Enabled) return;
   emit lineClicked(QString::fromStdString(line.Compass()), line.n);
 }
 
 void BoardWidget::ShowCursorLine() {
   cursorUsed_ = true;
-  game_.Text1 = (cursor_.vertical ? "V - " : "H - ") + std::to_string(cursor_.n);
+  game_.readouts.Text1 = (cursor_.vertical ? "V - " : "H - ") + std::to_string(cursor_.n);
   update();
   emit feedbackChanged();
 }
@@ -373,19 +373,19 @@ QRect BoardWidget::BoxRect(int n) const {
 
 void BoardWidget::hline_MouseMove(std::int16_t Index) {
   game_.lines.hline[Index].BackColor = kHighlight;
-  game_.Text1 = "H - " + std::to_string(Index);
+  game_.readouts.Text1 = "H - " + std::to_string(Index);
   emit feedbackChanged();
 }
 
 void BoardWidget::vline_MouseMove(std::int16_t Index) {
   game_.lines.vline[Index].BackColor = kHighlight;
-  game_.Text1 = "V - " + std::to_string(Index);
+  game_.readouts.Text1 = "V - " + std::to_string(Index);
   emit feedbackChanged();
 }
 
 void BoardWidget::gridbx1_MouseMove(std::int16_t) {
   ResetHighlights(game_.lines);
-  game_.Text1.clear();
+  game_.readouts.Text1.clear();
   emit feedbackChanged();
 }
 
@@ -408,7 +408,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   }
   if (CursorShown()) {
     const QRect r = LineRect(cursor_.Compass(), cursor_.n);
-    const LineControl& line = *game_.lines.Line(cursor_.Compass(), cursor_.n);
+    const LineControl& line = *game_.lines.Control(cursor_.OnBoard());
     const QColor highlight = ToQColor(kHighlight, pal);
     if (line.Enabled) {
       p.fillRect(r, highlight);

@@ -34,11 +34,16 @@ QColor ToQColor(Colour colour, const QPalette& palette);
 // owner's colour.
 void ResetHighlights(LineStore& lines);
 
-// A line of the board by orientation and number (1..72).
+// A line of the board by orientation and number (1..72), as the cursor and
+// assistive tools walk it.
 struct BoardLine {
   bool vertical = false;
   int n = 1;
-  std::string Compass() const { return vertical ? "vert" : "horz"; }
+  // The same line as the line store knows it.
+  Line OnBoard() const {
+    return {vertical ? Orientation::Vertical : Orientation::Horizontal, static_cast<std::int16_t>(n)};
+  }
+  std::string Compass() const { return std::string(CompassWord(OnBoard().orientation)); }
   bool operator==(const BoardLine&) const = default;
 };
 

@@ -428,19 +428,20 @@ void MainWindow::ApplyLayout() {
 }
 
 void MainWindow::Refresh() {
-  SetTextIfChanged(Label1, game_.Label1);
-  SetTextIfChanged(Label2, game_.Label2);
-  SetUnderline(Label1, game_.Label1Underline);
-  SetUnderline(Label2, game_.Label2Underline);
-  SetTextIfChanged(plyr1score, game_.plyr1score);
-  SetTextIfChanged(plyr2score, game_.plyr2score);
-  SetTextIfChanged(Text1, game_.Text1);
-  SetTextIfChanged(Label4, game_.Label4);
-  SetTextIfChanged(updatecount, game_.updatecount);
-  SetTextIfChanged(Text2, game_.Text2);
-  for (int i = 1; i <= kBoxes; ++i) SetTextIfChanged(mystat[i], game_.mystat[i]);
-  for (int i = 0; i < 3; ++i) mnuDiff[i]->setChecked(game_.mnuDiffChecked[i]);
-  mnuReplay->setEnabled(game_.mnuReplayEnabled);
+  const ReadOuts& shown = game_.readouts;
+  SetTextIfChanged(Label1, shown.Label1);
+  SetTextIfChanged(Label2, shown.Label2);
+  SetUnderline(Label1, shown.Label1Underline);
+  SetUnderline(Label2, shown.Label2Underline);
+  SetTextIfChanged(plyr1score, shown.plyr1score);
+  SetTextIfChanged(plyr2score, shown.plyr2score);
+  SetTextIfChanged(Text1, shown.Text1);
+  SetTextIfChanged(Label4, shown.Label4);
+  SetTextIfChanged(updatecount, shown.updatecount);
+  SetTextIfChanged(Text2, shown.Text2);
+  for (int i = 1; i <= kBoxes; ++i) SetTextIfChanged(mystat[i], shown.mystat[i]);
+  for (int i = 0; i < 3; ++i) mnuDiff[i]->setChecked(shown.mnuDiffChecked[i]);
+  mnuReplay->setEnabled(shown.mnuReplayEnabled);
   picture1->ShowState();
 }
 
@@ -456,12 +457,12 @@ void MainWindow::OnLineClicked(const QString& Compass, int Index) {
   }
 }
 
-void MainWindow::FlashLine(const std::string& Compass, std::int16_t theline) {
+void MainWindow::FlashLine(Line theline) {
   WindowHost::BusyScope busy(host_);
   setCursor(Qt::WaitCursor);
   picture1->setEnabled(false);
   FlashColor = kSystemDesktop;
-  LineControl* line = game_.lines.Line(Compass, theline);
+  LineControl* line = game_.lines.Control(theline);
 
   Timer1.setInterval(100);
   Colour shown = FlashColor + 1;
@@ -538,7 +539,7 @@ void MainWindow::Command1_Click() {
   WindowHost* host = &host_;
   host_.WhenIdle([host] {
     WindowHost::BusyScope busy(*host);
-    pellumo::Command1_Click(host->game());
+    host->Advice();
   });
 }
 

@@ -13,6 +13,7 @@
 #include "board/colours.h"
 #include "board/dimensions.h"
 #include "board/layout.h"
+#include "board/line.h"
 #include "window/twips.h"
 
 class QAction;
@@ -58,7 +59,7 @@ class MainWindow : public QMainWindow {
   void Refresh();
 
   // The flash of a computer's line (the engine paints it palette 9 after).
-  void FlashLine(const std::string& Compass, std::int16_t theline);
+  void FlashLine(Line theline);
   void Timer1_Timer();
 
   // Outer size in twips (borders, caption and menu bar included).

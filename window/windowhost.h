@@ -18,6 +18,8 @@ class WindowHost {
   virtual ~WindowHost() = default;
 
   virtual Game& game() = 0;
+  // The Advice button: the computer's suggestion, for one point.
+  virtual void Advice() = 0;
 
   // --- Holding back what must not run under a turn --------------------------
   // The computer's turn runs nested inside the human's click, and its flash

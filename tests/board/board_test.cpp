@@ -65,8 +65,12 @@ TEST(Board, BoxLineLookupAndItsCallersQuirks) {
   // Vertical 9 is a right edge (the caller uses box 8), vertical 72 gives one
   // past the board, horizontal 70 a bottom edge (the caller uses box 62).
   // Words are exact, case included.
-  for (auto [n, word, want] : {std::tuple{9, "vert", 9}, {72, "vert", 65}, {70, "horz", 70},
-                               {65, "North", -1}, {5, "NORTH", 0}, {5, "horizontal", 0}}) {
+  const auto vertical = [](std::int16_t n) { return Line{Orientation::Vertical, n}; };
+  const auto horizontal = [](std::int16_t n) { return Line{Orientation::Horizontal, n}; };
+  EXPECT_EQ(BoxLineLookup(vertical(9)), 9);
+  EXPECT_EQ(BoxLineLookup(vertical(72)), 65);
+  EXPECT_EQ(BoxLineLookup(horizontal(70)), 70);
+  for (auto [n, word, want] : {std::tuple{65, "North", -1}, {5, "NORTH", 0}, {5, "horizontal", 0}}) {
     EXPECT_EQ(BoxLineLookup(static_cast<std::int16_t>(n), word), want) << n << " " << word;
   }
   // Every box's lines, as linked and as looked up, lead back to the box.
@@ -77,8 +81,8 @@ TEST(Board, BoxLineLookupAndItsCallersQuirks) {
     EXPECT_EQ((Four{BoxLineLookup(j, "North"), BoxLineLookup(j, "South"), BoxLineLookup(j, "West"),
                     BoxLineLookup(j, "East")}),
               (Four{b.LineNorth, b.LineSouth, b.LineWest, b.LineEast})) << j;
-    EXPECT_EQ((Four{BoxLineLookup(b.LineNorth, "horz"), BoxLineLookup(b.LineSouth, "horz") - 8,
-                    BoxLineLookup(b.LineWest, "vert"), BoxLineLookup(b.LineEast, "vert") - 1}),
+    EXPECT_EQ((Four{BoxLineLookup(horizontal(b.LineNorth)), BoxLineLookup(horizontal(b.LineSouth)) - 8,
+                    BoxLineLookup(vertical(b.LineWest)), BoxLineLookup(vertical(b.LineEast)) - 1}),
               (Four{j, j, j, j})) << j;
   }
 }

@@ -49,22 +49,22 @@ struct ReferenceSearch {
   }
 
   // Draws the side of box i (and the opposite side of neighbour m when that
-  // is a box) unless it is drawn, scores line n and rebuilds every box.
-  void Try(int i, bool box::*side, int m, bool box::*opposite, const char* Compass, int n) {
+  // is a box) unless it is drawn, scores the line and rebuilds every box.
+  void Try(int i, bool box::*side, int m, bool box::*opposite, Line line) {
     if (boxes.Item(i).*side) return;
     Set(i, side);
     if (m >= 1) Set(m, opposite);
-    candidates.push_back(ScoredChoice{LineChoice{Compass, static_cast<std::int16_t>(n)}, Count(0)});
+    candidates.push_back(ScoredChoice{line, Count(0)});
     for (int j = 1; j <= 64; ++j) boxes.Item(j).UpdateMyStatus(lines);
   }
 
   LineChoice Run() {
-    for (int i = 1; i <= 64; ++i) Try(i, &box::North, boxes.Item(i).BoxNorth, &box::South, "horz", i);
-    for (int i = 57; i <= 64; ++i) Try(i, &box::South, 0, nullptr, "horz", i + 8);
+    for (int i = 1; i <= 64; ++i) Try(i, &box::North, boxes.Item(i).BoxNorth, &box::South, H(i));
+    for (int i = 57; i <= 64; ++i) Try(i, &box::South, 0, nullptr, H(i + 8));
     for (int i = 1; i <= 64; ++i) {
-      Try(i, &box::West, boxes.Item(i).BoxWest, &box::East, "vert", i + (i - 1) / 8);
+      Try(i, &box::West, boxes.Item(i).BoxWest, &box::East, V(i + (i - 1) / 8));
     }
-    for (int i = 8; i <= 64; i += 8) Try(i, &box::East, 0, nullptr, "vert", i + (i - 1) / 8 + 1);
+    for (int i = 8; i <= 64; i += 8) Try(i, &box::East, 0, nullptr, V(i + (i - 1) / 8 + 1));
     // The first of the cheapest; the blank entry 0 when nothing was free.
     const auto cheaper = [](const ScoredChoice& a, const ScoredChoice& b) { return a.Cost < b.Cost; };
     const auto k = std::min_element(candidates.begin() + 1, candidates.end(), cheaper);
@@ -82,9 +82,10 @@ void RandomPosition(Game& game, std::mt19937& rng) {
   for (int extra = static_cast<int>(rng() % 4); extra > 0; --extra) {
     const int n = static_cast<int>(rng() % 72) + 1;
     const bool horizontal = rng() % 2 != 0;
-    if (!game.lines.Line(horizontal ? "horz" : "vert", n)->Enabled) continue;
-    TakeLine(game, horizontal ? H(n) : V(n));
-    const int x = BoxLineLookup(static_cast<std::int16_t>(n), horizontal ? "horz" : "vert");
+    const Line line = horizontal ? H(n) : V(n);
+    if (!game.lines.Control(line)->Enabled) continue;
+    TakeLine(game, line);
+    const int x = BoxLineLookup(line);
     const int p = (n - 1) % 9;
     if (horizontal && n <= 64) game.AllBoxes.Item(n).North = true;
     if (horizontal && n >= 9) game.AllBoxes.Item(n - 8).South = true;
@@ -103,6 +104,7 @@ TEST(BestMoveReference, SameChoiceScoresAndBoxesOnRandomPositions) {
   std::mt19937 rng(20261206);
   Rig rig{true};
   Game& game = rig.game;
+  const ComputerState& state = rig.computer.state;
   for (int round = 0; round < 3000; ++round) {
     SCOPED_TRACE(::testing::Message() << "round " << round);
     RandomPosition(game, rng);
@@ -112,12 +114,12 @@ TEST(BestMoveReference, SameChoiceScoresAndBoxesOnRandomPositions) {
     ReferenceSearch reference{after, game.lines};
     const LineChoice expected = reference.Run();
 
-    ASSERT_EQ(BestMove(game), expected);
-    ASSERT_EQ(game.CompMove, expected);
-    ASSERT_EQ(game.Candidates.size(), reference.candidates.size());
-    for (std::size_t j = 0; j < game.Candidates.size(); ++j) {
-      ASSERT_EQ(game.Candidates[j].Choice, reference.candidates[j].Choice) << "entry " << j;
-      ASSERT_EQ(game.Candidates[j].Cost, reference.candidates[j].Cost) << "entry " << j;
+    ASSERT_EQ(rig.computer.BestMove(game), expected);
+    ASSERT_EQ(state.CompMove, expected);
+    ASSERT_EQ(state.Candidates.size(), reference.candidates.size());
+    for (std::size_t j = 0; j < state.Candidates.size(); ++j) {
+      ASSERT_EQ(state.Candidates[j].Choice, reference.candidates[j].Choice) << "entry " << j;
+      ASSERT_EQ(state.Candidates[j].Cost, reference.candidates[j].Cost) << "entry " << j;
     }
     ASSERT_TRUE(game.AllBoxes == after) << "boxes differ after the search";
   }

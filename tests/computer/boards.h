@@ -8,22 +8,15 @@
 #include <initializer_list>
 #include <random>
 #include <set>
-#include <string>
-#include <utility>
 
 #include "computer/computer.h"
 #include "support/fakeui.h"
 
 namespace pellumo::testing {
 
-using LineRef = std::pair<std::string, int>;  // ("horz" | "vert", 1..72)
-
-inline LineRef H(int n) { return {"horz", n}; }
-inline LineRef V(int n) { return {"vert", n}; }
-
 // Marks one line taken in the human's colour, without touching the boxes.
-inline void TakeLine(Game& game, const LineRef& line) {
-  LineControl* control = game.lines.Line(line.first, line.second);
+inline void TakeLine(Game& game, Line line) {
+  LineControl* control = game.lines.Control(line);
   control->Enabled = false;
   control->BackColor = control->ForeColor = kHumanLine;
 }
@@ -31,8 +24,8 @@ inline void TakeLine(Game& game, const LineRef& line) {
 // Takes the lines, then fresh flags and Status from the lines and every
 // four-sided box shown as closed by the human, as the claim path would have
 // left it.
-inline void Position(Game& game, std::initializer_list<LineRef> taken) {
-  for (const LineRef& line : taken) TakeLine(game, line);
+inline void Position(Game& game, std::initializer_list<Line> taken) {
+  for (const Line line : taken) TakeLine(game, line);
   game.RefreshBoxes();
   for (int b = 1; b <= kBoxes; ++b) {
     if (game.AllBoxes[b].Status != 4) continue;
@@ -42,9 +35,9 @@ inline void Position(Game& game, std::initializer_list<LineRef> taken) {
   }
 }
 
-inline void AllTakenExcept(Game& game, const std::set<LineRef>& keep) {
+inline void AllTakenExcept(Game& game, const std::set<Line>& keep) {
   for (int n = 1; n <= kLinesPerOrientation; ++n) {
-    for (const LineRef& line : {H(n), V(n)}) {
+    for (const Line line : {H(n), V(n)}) {
       if (keep.count(line) == 0) TakeLine(game, line);
     }
   }
@@ -73,10 +66,11 @@ inline void RandomLines(Game& game, std::mt19937& rng) {
   game.RefreshBoxes();
 }
 
-inline LineRef LastMove(const Game& game) {
-  if (game.GameMoves.Count() == 0) return {"no move", 0};
+// The last recorded move; line 0 when there is none.
+inline Line LastMove(const Game& game) {
+  if (game.GameMoves.Count() == 0) return {};
   const Moves& last = game.GameMoves.Item(game.GameMoves.Count());
-  return {last.Compass, last.LineNum};
+  return LineNamed(last.Compass, last.LineNum).value_or(Line{});
 }
 
 inline void Queue(ScriptedRandom& random, std::initializer_list<float> numbers) {
@@ -92,6 +86,7 @@ inline void QueueFailingAttempts(ScriptedRandom& random, int attempts) {
 struct ComputerTest : ::testing::Test {
   Rig rig{true};
   Game& game = rig.game;
+  ComputerPlayer& computer = rig.computer;
 };
 
 struct ComputerToMove : ComputerTest {

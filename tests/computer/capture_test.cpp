@@ -12,9 +12,9 @@ struct CaptureTest : ComputerToMove {
   // Each pass refreshes the boxes once, and nothing else in the capture
   // moves the counter, so its rise is the number of passes.
   long Capture() {
-    const long before = LeadingNumber(game.updatecount);
+    const long before = LeadingNumber(game.readouts.updatecount);
     TakeClosableBoxes(game);
-    return LeadingNumber(game.updatecount) - before;
+    return LeadingNumber(game.readouts.updatecount) - before;
   }
   void ExpectComputerBoxes(std::initializer_list<int> boxes) {
     for (int b : boxes) {
@@ -44,7 +44,7 @@ TEST_F(CaptureTest, AChainIsEatenOneBoxPerPassWithOneSound) {
   TopRowChain(game);  // boxes 2..8 have two sides: none is taken before its turn
   EXPECT_EQ(Capture(), 9) << "one box per pass, then one pass that finds nothing";
   EXPECT_EQ(game.Player2Score, 8);
-  EXPECT_EQ(game.plyr2score, "8");
+  EXPECT_EQ(game.readouts.plyr2score, "8");
   EXPECT_EQ(rig.ui.sounds, 1);
   ExpectComputerBoxes({1, 2, 3, 4, 5, 6, 7, 8});
   for (int n = 2; n <= 9; ++n) EXPECT_EQ(game.lines.vline[n].BackColor, kComputerLine) << n;

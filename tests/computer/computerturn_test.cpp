@@ -8,12 +8,12 @@ namespace {
 
 using namespace testing;
 
-void Turn(Game& game, const std::string& level) {
-  game.DifficultyLevel = level;
+void Turn(Rig& rig, const std::string& level) {
+  rig.game.DifficultyLevel = level;
   // Three blank entries: a search (unless two lines are free) leaves another number.
-  game.Candidates.assign(3, ScoredChoice{});
-  game.CurrentPlayer = 2;
-  ComputerTurn(game);
+  rig.computer.state.Candidates.assign(3, ScoredChoice{});
+  rig.game.CurrentPlayer = 2;
+  rig.computer.ComputerTurn(rig.game);
 }
 
 TEST(ComputerTurn, AFullBoardAfterTheCapturesEndsTheGameOnceWithNoLine) {
@@ -21,7 +21,7 @@ TEST(ComputerTurn, AFullBoardAfterTheCapturesEndsTheGameOnceWithNoLine) {
   // The last: the two last lines are box 2's west and east sides, each the
   // open side of a three-sided neighbour; box 2 must be scored too.
   const struct {
-    std::set<LineRef> free;
+    std::set<Line> free;
     std::int16_t captured;
   } cases[] = {{{}, 0}, {{V(2)}, 2}, {{V(2), V(3)}, 3}};
   for (const auto& c : cases) {
@@ -30,7 +30,7 @@ TEST(ComputerTurn, AFullBoardAfterTheCapturesEndsTheGameOnceWithNoLine) {
     AllTakenExcept(rig.game, c.free);
     rig.game.Player1Score = static_cast<std::int16_t>(64 - c.captured);
 
-    Turn(rig.game, "EXPERT");
+    Turn(rig, "EXPERT");
 
     ASSERT_EQ(rig.ui.messages.size(), 1u);
     EXPECT_EQ(rig.ui.messages[0].first, "Game Over");
@@ -47,7 +47,7 @@ TEST(ComputerTurn, EachLevelTriesTheSafeRandomLineFirstThenItsOwnStrategy) {
     const char* level;
     bool safe;     // the safe random attempt can succeed
     bool pair;     // boxes 3 and 4 have their north sides: vertical 4 pairs them
-    LineRef line;  // H(32) safe; H(36) random; H(2) the first line of the search
+    Line line;  // H(32) safe; H(36) random; H(2) the first line of the search
     bool searched;
   } cases[] = {
       {"NOVICE", true, true, H(32), false},       {"INTERMEDIATE", true, true, H(32), false},
@@ -68,12 +68,12 @@ TEST(ComputerTurn, EachLevelTriesTheSafeRandomLineFirstThenItsOwnStrategy) {
     QueueFailingAttempts(rig.random, c.safe ? 0 : 22);
     Queue(rig.random, {0.5f, c.safe ? 0.0f : 0.75f});  // box 32's north, or horizontal 36
 
-    Turn(game, c.level);
+    Turn(rig, c.level);
 
     ASSERT_EQ(game.GameMoves.Count(), 1);
     EXPECT_EQ(LastMove(game), c.line);
-    EXPECT_EQ(game.RndLine, c.safe ? 32 : -1);
-    EXPECT_EQ(game.Candidates.size() != 3, c.searched);
+    EXPECT_EQ(rig.computer.state.RndLine, c.safe ? 32 : -1);
+    EXPECT_EQ(rig.computer.state.Candidates.size() != 3, c.searched);
     EXPECT_EQ(game.CurrentPlayer, 1);
     EXPECT_EQ(rig.random.Drawn(), c.line == H(36) ? 46u : (c.safe ? 2u : 44u));
   }
@@ -89,7 +89,7 @@ TEST(ComputerTurn, TheTurnPlaysItsOwnSoundAndJudgesNeighboursAsBeforeItsCaptures
   rig.game.SoundPlayed = true;  // left over from the previous turn
   Queue(rig.random, {27.0f / 63.0f, 0.0f});
 
-  Turn(rig.game, "EXPERT");
+  Turn(rig, "EXPERT");
 
   EXPECT_EQ(rig.game.Player2Score, 1);
   EXPECT_EQ(rig.ui.sounds, 1);
@@ -102,38 +102,38 @@ using AdviceTest = ComputerTest;
 TEST_F(AdviceTest, EachPressOnTheHumansTurnCostsOnePointDownToTheLowestScore) {
   for (std::int16_t player : {1, 1, 1, 0, 2}) {
     game.CurrentPlayer = player;
-    game.Label4.clear();
-    Command1_Click(game);
-    EXPECT_EQ(game.Label4, "H - 1") << "every press shows the same line";
+    game.readouts.Label4.clear();
+    computer.Command1_Click(game);
+    EXPECT_EQ(game.readouts.Label4, "H - 1") << "every press shows the same line";
   }
-  EXPECT_EQ(game.plyr1score, "-3");
+  EXPECT_EQ(game.readouts.plyr1score, "-3");
   EXPECT_EQ(game.GameMoves.Count(), 0);
 
   game.CurrentPlayer = 1;
   game.Player1Score = -32768;
-  Command1_Click(game);
+  computer.Command1_Click(game);
   EXPECT_EQ(game.Player1Score, -32768) << "no wrap to a positive score";
 }
 
 TEST_F(AdviceTest, AfterTheHumanClosesABoxTheAdviceJudgesTheBoardAsItIsAndAFullBoardCostsNothing) {
   Position(game, {H(1), H(9), V(1)});
-  Command1_Click(game);
-  EXPECT_EQ(game.Label4, "V - 2") << "box 1 waits on vertical 2";
+  computer.Command1_Click(game);
+  EXPECT_EQ(game.readouts.Label4, "V - 2") << "box 1 waits on vertical 2";
   // Closing a box keeps the human to move without a refresh of the boxes:
   // the stored counts still show box 1 with three sides.
   game.vline_Click(2);
   ASSERT_EQ(game.Player1Score, 0);
-  Command1_Click(game);
-  EXPECT_EQ(game.Label4, "H - 2") << "box 2's north gives nothing away";
-  Command1_Click(game);
-  EXPECT_EQ(game.Label4, "H - 2") << "the board has not changed";
+  computer.Command1_Click(game);
+  EXPECT_EQ(game.readouts.Label4, "H - 2") << "box 2's north gives nothing away";
+  computer.Command1_Click(game);
+  EXPECT_EQ(game.readouts.Label4, "H - 2") << "the board has not changed";
   EXPECT_EQ(game.Player1Score, -2);
 
   AllTakenExcept(game, {});
-  game.Label4 = "H - 3";
-  Command1_Click(game);
+  game.readouts.Label4 = "H - 3";
+  computer.Command1_Click(game);
   EXPECT_EQ(game.Player1Score, -2) << "no free line: nothing to advise or charge";
-  EXPECT_EQ(game.Label4, "H - 3");
+  EXPECT_EQ(game.readouts.Label4, "H - 3");
 }
 
 }  // namespace

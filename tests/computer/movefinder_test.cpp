@@ -52,13 +52,14 @@ TEST_F(PairMoveTest, ThePairedLineNeverGivesABoxAway) {
     game.CurrentPlayer = 2;
     if (!PairMove(game)) continue;
     ++played;
-    const auto [Compass, n] = LastMove(game);
-    const bool horizontal = Compass == "horz";
+    const Line line = LastMove(game);
+    const int n = line.number;
+    const bool horizontal = line.orientation == Orientation::Horizontal;
     const bool edge = horizontal ? (n <= 8 || n > 64) : (n % 9 == 0 || n % 9 == 1);
-    ASSERT_FALSE(edge) << Compass << " " << n << ": an edge line pairs nothing";
-    const int after = BoxLineLookup(static_cast<std::int16_t>(n), Compass);
+    ASSERT_FALSE(edge) << ::testing::PrintToString(line) << ": an edge line pairs nothing";
+    const int after = BoxLineLookup(line);
     for (int b : {horizontal ? after - 8 : after - 1, after}) {
-      EXPECT_EQ(game.AllBoxes[b].Status, 2) << Compass << " " << n << ", box " << b;
+      EXPECT_EQ(game.AllBoxes[b].Status, 2) << ::testing::PrintToString(line) << ", box " << b;
     }
   }
   EXPECT_GT(played, 50) << "the positions should offer pairs often";

@@ -15,11 +15,12 @@ using RandomMoveTest = ComputerToMove;
 
 TEST(RandomMapping, NumbersPickBoxOrLineAndOrientationInSinglePrecisionHalvesToEven) {
   const float kAlmostOne = std::nextafter(1.0f, 0.0f);  // the largest number drawn
-  const auto safe = [](Game& game) { SafeRandomMove(game, 0); };
+  const auto safe = [](ComputerPlayer& computer, Game& game) { computer.SafeRandomMove(game, 0); };
+  const auto random = [](ComputerPlayer& computer, Game& game) { computer.RandomLine(game); };
   const struct {
-    void (*move)(Game&);
+    void (*move)(ComputerPlayer&, Game&);
     float r1, r2;
-    LineRef line;
+    Line line;
   } cases[] = {
       {safe, 0.0f, 0.0f, H(1)},           // box 1, horizontal: its north side
       {safe, 0.5f, 0.25f, H(32)},         // 32.5 -> box 32; 2 x 0.25 = 0.5 -> 0
@@ -32,17 +33,17 @@ TEST(RandomMapping, NumbersPickBoxOrLineAndOrientationInSinglePrecisionHalvesToE
       // it would be just above, box 5.
       {safe, 0x1.c71c72p-5f, 0.0f, H(4)},
       {safe, 0x1.04104p-7f, 0.5f, V(2)},  // 1.5 (box 2); just below in double
-      {RandomLine, 0.0f, 0.3f, V(1)},
-      {RandomLine, 0.5f, 0.75f, H(36)},   // 36.5 -> 36
-      {RandomLine, kAlmostOne, 0.25f, H(72)},
-      {RandomLine, 0x1.039b0ap-4f, 0.5f, V(6)},  // 6.5 (line 6); below in double
+      {random, 0.0f, 0.3f, V(1)},
+      {random, 0.5f, 0.75f, H(36)},   // 36.5 -> 36
+      {random, kAlmostOne, 0.25f, H(72)},
+      {random, 0x1.039b0ap-4f, 0.5f, V(6)},  // 6.5 (line 6); below in double
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "r1 = " << c.r1 << ", r2 = " << c.r2);
     Rig rig{true};
     rig.game.CurrentPlayer = 2;
     Queue(rig.random, {c.r1, c.r2});
-    c.move(rig.game);
+    c.move(rig.computer, rig.game);
     EXPECT_EQ(rig.random.Drawn(), 2u);
     ASSERT_EQ(rig.game.GameMoves.Count(), 1);
     EXPECT_EQ(LastMove(rig.game), c.line);
@@ -61,12 +62,12 @@ TEST(SafeRandomMove, TheTwentyFirstAttemptIsTheLastCountingAnEarlierCallsAttempt
     Rig rig{true};
     Position(rig.game, {H(1), V(1)});  // box 1 has two sides: drawing it fails
     rig.game.CurrentPlayer = 2;
-    rig.game.RndLine = 7;
+    rig.computer.state.RndLine = 7;
     QueueFailingAttempts(rig.random, c.failures);
     Queue(rig.random, {0.5f, 0.25f});  // box 32's north
-    SafeRandomMove(rig.game, c.tries);
+    rig.computer.SafeRandomMove(rig.game, c.tries);
     EXPECT_EQ(rig.random.Drawn(), c.drawn);
-    EXPECT_EQ(rig.game.RndLine, c.plays ? 32 : -1);
+    EXPECT_EQ(rig.computer.state.RndLine, c.plays ? 32 : -1);
     EXPECT_EQ(rig.game.GameMoves.Count(), c.plays ? 1 : 0);
   }
 }
@@ -75,7 +76,7 @@ TEST(SafeRandomMove, TheTwentyFirstAttemptIsTheLastCountingAnEarlierCallsAttempt
 // turn's own test, which also pins when the neighbour copies are taken.
 TEST_F(RandomMoveTest, TheSafeAttemptPassesOverHighlightedLinesAndNeighboursWithTwoSides) {
   game.CurrentPlayer = 1;
-  SafeRandomMove(game, 0);
+  computer.SafeRandomMove(game, 0);
   EXPECT_EQ(rig.random.Drawn(), 0u) << "nothing happens while the human is to move";
   // Box 28's north (20), south (36) and west (27) neighbours have two sides;
   // its east neighbour (29) has none.
@@ -88,7 +89,7 @@ TEST_F(RandomMoveTest, TheSafeAttemptPassesOverHighlightedLinesAndNeighboursWith
                      kBox28, 0.0f,    // horizontal: neither side of box 28 is safe
                      kBox28, 0.5f});  // vertical: the west is not, so the east side
 
-  SafeRandomMove(game, 0);
+  computer.SafeRandomMove(game, 0);
 
   EXPECT_EQ(rig.random.Drawn(), 6u);
   ASSERT_EQ(game.GameMoves.Count(), 1);
@@ -103,7 +104,7 @@ TEST_F(RandomMoveTest, RandomLineDrawsUntilItHitsAFreeLineGivingAwayOrNot) {
                      0.5f, 0.5f,    // vertical 36: taken
                      0.0f, 0.5f});  // vertical 1
 
-  RandomLine(game);
+  computer.RandomLine(game);
 
   EXPECT_EQ(rig.random.Drawn(), 6u);
   EXPECT_EQ(LastMove(game), V(1));
@@ -111,7 +112,7 @@ TEST_F(RandomMoveTest, RandomLineDrawsUntilItHitsAFreeLineGivingAwayOrNot) {
 
   // On a full board there is nothing to draw: it must return, not spin.
   AllTakenExcept(game, {});
-  RandomLine(game);
+  computer.RandomLine(game);
   EXPECT_EQ(rig.random.Drawn(), 6u);
 }
 

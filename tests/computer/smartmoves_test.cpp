@@ -10,22 +10,21 @@ namespace {
 
 using namespace testing;
 
-LineChoice Choice(const LineRef& line) { return LineChoice{line.first, static_cast<std::int16_t>(line.second)}; }
-
-std::int16_t CostOf(const Game& game, const LineRef& line) {
-  for (std::size_t j = 1; j < game.Candidates.size(); ++j) {
-    if (game.Candidates[j].Choice == Choice(line)) return game.Candidates[j].Cost;
+std::int16_t CostOf(const ComputerPlayer& computer, Line line) {
+  const std::vector<ScoredChoice>& Candidates = computer.state.Candidates;
+  for (std::size_t j = 1; j < Candidates.size(); ++j) {
+    if (Candidates[j].Choice == line) return Candidates[j].Cost;
   }
-  ADD_FAILURE() << line.first << " " << line.second << " was not evaluated";
+  ADD_FAILURE() << ::testing::PrintToString(line) << " was not evaluated";
   return -1;
 }
 
 using BestMoveTest = ComputerTest;
 
 TEST_F(BestMoveTest, OnAnEmptyBoardEveryLineIsFreeOfCostAndTheFirstWins) {
-  EXPECT_EQ(BestMove(game), Choice(H(1)));
-  ASSERT_EQ(game.Candidates.size(), 145u) << "a blank entry 0, then every line";
-  for (const ScoredChoice& c : game.Candidates) EXPECT_EQ(c.Cost, 0);
+  EXPECT_EQ(computer.BestMove(game), H(1));
+  ASSERT_EQ(computer.state.Candidates.size(), 145u) << "a blank entry 0, then every line";
+  for (const ScoredChoice& c : computer.state.Candidates) EXPECT_EQ(c.Cost, 0);
   EXPECT_EQ(game.CountLines(), 0) << "the search draws nothing";
 }
 
@@ -34,26 +33,26 @@ TEST_F(BestMoveTest, OnATieHorizontalBeatsALowerNumberedVertical) {
   // boxes (the last box of the loop fills up by a neighbour's capture and is
   // not counted), so all four tie.
   AllTakenExcept(game, {H(9), H(10), V(2), V(11)});
-  EXPECT_EQ(BestMove(game), Choice(H(9)));
-  for (const LineRef& line : {H(9), H(10), V(2), V(11)}) EXPECT_EQ(CostOf(game, line), 3);
+  EXPECT_EQ(computer.BestMove(game), H(9));
+  for (const Line line : {H(9), H(10), V(2), V(11)}) EXPECT_EQ(CostOf(computer, line), 3);
 }
 
 TEST_F(BestMoveTest, AThreeSidedBoxCostsEveryLineButTheOneThatClosesIt) {
   Position(game, {H(1), H(9), V(1)});  // box 1 open on vertical 2
-  EXPECT_EQ(BestMove(game), Choice(V(2)));
-  ASSERT_EQ(game.Candidates.size(), 142u);
-  for (std::size_t j = 1; j < game.Candidates.size(); ++j) {
-    const ScoredChoice& c = game.Candidates[j];
-    EXPECT_EQ(c.Cost, c.Choice == Choice(V(2)) ? 0 : 1) << c.Choice.Compass << " " << c.Choice.LineNum;
+  EXPECT_EQ(computer.BestMove(game), V(2));
+  ASSERT_EQ(computer.state.Candidates.size(), 142u);
+  for (std::size_t j = 1; j < computer.state.Candidates.size(); ++j) {
+    const ScoredChoice& c = computer.state.Candidates[j];
+    EXPECT_EQ(c.Cost, c.Choice == V(2) ? 0 : 1) << ::testing::PrintToString(c.Choice);
   }
 }
 
 TEST_F(BestMoveTest, AChainBehindAThreeSidedBoxIsChargedToEveryOtherLine) {
   TopRowChain(game);
-  EXPECT_EQ(BestMove(game), Choice(V(2)));
-  EXPECT_EQ(CostOf(game, H(17)), 8);
-  EXPECT_EQ(CostOf(game, V(2)), 7) << "box 1, closed by the line itself, is not counted";
-  EXPECT_EQ(CostOf(game, V(9)), 7) << "box 8, filled by the recount of box 7's capture, is not counted";
+  EXPECT_EQ(computer.BestMove(game), V(2));
+  EXPECT_EQ(CostOf(computer, H(17)), 8);
+  EXPECT_EQ(CostOf(computer, V(2)), 7) << "box 1, closed by the line itself, is not counted";
+  EXPECT_EQ(CostOf(computer, V(9)), 7) << "box 8, filled by the recount of box 7's capture, is not counted";
 }
 
 }  // namespace

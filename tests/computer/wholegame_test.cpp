@@ -22,7 +22,7 @@ TEST_P(WholeGameTest, EveryGameEndsWholeAndFair) {
   game.mnuDiff_Click(static_cast<std::int16_t>(level));
   rig.random.Seed(1000u + static_cast<std::uint32_t>(level));
   std::mt19937 human(2000u + static_cast<std::uint32_t>(level));
-  std::vector<LineRef> free;
+  std::vector<Line> free;
   for (int g = 0; g < 1000 && !HasFailure(); ++g) {
     SCOPED_TRACE(::testing::Message() << "game " << g);
     if (g > 0) game.mnunew_Click();  // the board is full: no question asked
@@ -37,8 +37,8 @@ TEST_P(WholeGameTest, EveryGameEndsWholeAndFair) {
       }
       if (free.empty() || rig.ui.messages.size() != messages) break;
       ASSERT_EQ(game.CurrentPlayer, 1) << "with " << free.size() << " lines free";
-      const LineRef pick = free[std::uniform_int_distribution<std::size_t>(0, free.size() - 1)(human)];
-      Claim(game, pick.first, pick.second);
+      const Line pick = free[std::uniform_int_distribution<std::size_t>(0, free.size() - 1)(human)];
+      Claim(game, pick);
     }
     EXPECT_EQ(free.size(), 0u) << "the game ends exactly when the board is full";
     EXPECT_TRUE(rig.ui.messages.size() == messages + 1 && rig.ui.messages.back().first == "Game Over");

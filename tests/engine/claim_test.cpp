@@ -12,17 +12,19 @@ namespace pellumo {
 namespace {
 
 using testing::Claim;
+using testing::H;
 using testing::Rig;
+using testing::V;
 
-using Lines = std::vector<std::pair<const char*, int>>;
+using Lines = std::vector<Line>;
 
 // Marks lines as taken without the claim path, then refreshes the boxes as
 // a turn change would.
 void Take(Game& game, const Lines& taken, Colour colour = kHumanLine) {
-  for (auto [Compass, n] : taken) {
-    LineControl* line = game.lines.Line(Compass, n);
-    line->Enabled = false;
-    line->BackColor = line->ForeColor = colour;
+  for (const Line line : taken) {
+    LineControl* control = game.lines.Control(line);
+    control->Enabled = false;
+    control->BackColor = control->ForeColor = colour;
   }
   game.RefreshBoxes();
 }
@@ -38,50 +40,49 @@ struct ClaimTest : ::testing::Test {
 
 TEST_F(ClaimTest, ALineClosingNothingPassesTheTurnAndOnlyTheComputersFlashes) {
   EXPECT_EQ(game.CurrentPlayer, 1) << "the human starts";
-  EXPECT_EQ(game.updatecount, "1") << "the designed text 'Text2' counts as 0";
-  game.Label4 = "H - 3";
+  EXPECT_EQ(game.readouts.updatecount, "1") << "the designed text 'Text2' counts as 0";
+  game.readouts.Label4 = "H - 3";
   game.ComputerTurnHook = [&](Game& g) {
     ++computerTurns;
-    EXPECT_EQ(g.updatecount, "3") << "a refresh and a status publication before the turn";
+    EXPECT_EQ(g.readouts.updatecount, "3") << "a refresh and a status publication before the turn";
   };
   game.hline_Click(1);
   const LineControl& line = game.lines.hline[1];
   EXPECT_EQ((std::tuple{line.Enabled, line.BackColor, line.ForeColor}),
             (std::tuple{false, kHumanLine, kHumanLine}));
-  EXPECT_TRUE(game.CurrentPlayer == 2 && game.Label2Underline && !game.Label1Underline);
+  EXPECT_TRUE(game.CurrentPlayer == 2 && game.readouts.Label2Underline && !game.readouts.Label1Underline);
   EXPECT_EQ(computerTurns, 1);
-  EXPECT_EQ((std::tuple{game.Label4, game.Text2}), (std::tuple{"", "1"}));
+  EXPECT_EQ((std::tuple{game.readouts.Label4, game.readouts.Text2}), (std::tuple{"", "1"}));
 
   game.vline_Click(12);  // the computer's answer
   EXPECT_EQ(rig.ui.flashes, (std::vector<std::pair<std::string, std::int16_t>>{{"vert", 12}}))
       << "only the computer's lines flash";
   EXPECT_EQ(game.lines.vline[12].BackColor, kComputerLine) << "whatever the flash left";
-  EXPECT_TRUE(game.mnuReplayEnabled);
+  EXPECT_TRUE(game.readouts.mnuReplayEnabled);
   EXPECT_EQ(game.GameMoves.Item(2).PlayerNum, 2);
-  EXPECT_TRUE(game.CurrentPlayer == 1 && game.Label1Underline && !game.Label2Underline);
+  EXPECT_TRUE(game.CurrentPlayer == 1 && game.readouts.Label1Underline && !game.readouts.Label2Underline);
 }
 
 TEST_F(ClaimTest, ClosingABoxScoresAndKeepsTheTurnWithoutARefresh) {
-  Take(game, {{"horz", 1}, {"vert", 1}, {"vert", 2}});
+  Take(game, {H(1), V(1), V(2)});
   game.AllBoxes.Item(2).Status = 0;  // stale counts must stay stale
-  const long before = std::stol(game.updatecount);
+  const long before = std::stol(game.readouts.updatecount);
   game.hline_Click(9);
-  EXPECT_EQ((std::tuple{game.Player1Score, game.plyr1score, game.CurrentPlayer, computerTurns}),
+  EXPECT_EQ((std::tuple{game.Player1Score, game.readouts.plyr1score, game.CurrentPlayer, computerTurns}),
             (std::tuple{1, "1", 1, 0}));
   EXPECT_EQ(game.gridbx1[1].BackColor, kHumanBox);
-  EXPECT_EQ(std::stol(game.updatecount), before + 1) << "only the status publication";
+  EXPECT_EQ(std::stol(game.readouts.updatecount), before + 1) << "only the status publication";
   EXPECT_EQ(game.AllBoxes.Item(1).Status, 3) << "no refresh after a closing claim";
-  EXPECT_EQ(game.mystat[1], "3");
+  EXPECT_EQ(game.readouts.mystat[1], "3");
 }
 
 // For the computer each closed box starts its next turn at once, so the
 // fills seen at each turn show the order: the higher box first.
 TEST(TwoBoxClose, TheHigherBoxClosesFirst) {
-  for (auto [Compass, line, low, high, taken] :
-       {std::tuple{"vert", 4, 3, 4,
-                   Lines{{"vert", 3}, {"horz", 3}, {"horz", 11}, {"horz", 4}, {"horz", 12}, {"vert", 5}}},
-        {"horz", 9, 1, 9, {{"horz", 1}, {"vert", 1}, {"vert", 2}, {"horz", 17}, {"vert", 10}, {"vert", 11}}}}) {
-    SCOPED_TRACE(Compass);
+  for (auto [line, low, high, taken] :
+       {std::tuple{V(4), 3, 4, Lines{V(3), H(3), H(11), H(4), H(12), V(5)}},
+        {H(9), 1, 9, {H(1), V(1), V(2), H(17), V(10), V(11)}}}) {
+    SCOPED_TRACE(::testing::PrintToString(line));
     Rig rig{true};
     Take(rig.game, taken);
     rig.game.CurrentPlayer = 2;
@@ -92,7 +93,7 @@ TEST(TwoBoxClose, TheHigherBoxClosesFirst) {
         if (!g.gridbx1[b].Enabled) filled.insert(b);
       filledAtEachTurn.push_back(filled);
     };
-    Claim(rig.game, Compass, line);
+    Claim(rig.game, line);
     // One turn from each CloseBox, one more from the click handler.
     const std::set<int> both{low, high};
     EXPECT_EQ(filledAtEachTurn, (std::vector<std::set<int>>{{high}, both, both}));
@@ -109,16 +110,16 @@ TEST(EdgeLines, TouchOnlyTheBoxInsideTheBoard) {
     for (int j = 1; j <= 64; ++j) n += g.AllBoxes.Item(j).StatusCalc();
     return n;
   };
-  for (auto [Compass, line, inside, others] :
-       {std::tuple{"vert", 9, 8, Lines{{"horz", 8}, {"horz", 16}, {"vert", 8}}},  // right
-        {"vert", 10, 9, {{"horz", 9}, {"horz", 17}, {"vert", 11}}},               // left
-        {"horz", 4, 4, {{"vert", 4}, {"vert", 5}, {"horz", 12}}},                 // top
-        {"horz", 70, 62, {{"vert", 69}, {"vert", 70}, {"horz", 62}}}}) {          // bottom
-    SCOPED_TRACE(line);
+  for (auto [line, inside, others] :
+       {std::tuple{V(9), 8, Lines{H(8), H(16), V(8)}},  // right
+        {V(10), 9, {H(9), H(17), V(11)}},               // left
+        {H(4), 4, {V(4), V(5), H(12)}},                 // top
+        {H(70), 62, {V(69), V(70), H(62)}}}) {          // bottom
+    SCOPED_TRACE(::testing::PrintToString(line));
     Rig rig{true};
     Take(rig.game, others);
     const int before = sides(rig.game);
-    Claim(rig.game, Compass, line);
+    Claim(rig.game, line);
     EXPECT_EQ(sides(rig.game), before + 1);
     EXPECT_FALSE(rig.game.gridbx1[inside].Enabled) << "the box inside closes";
   }
@@ -143,7 +144,7 @@ TEST(LastLine, OnlyTheHumansEndsTheGameInTheClaimPath) {
     rig.game.ComputerTurnHook = [&](Game&) { ++computerTurns; };
     // Every line but horizontal line 72 is the computer's: 63 boxes.
     for (int n = 1; n <= 72; ++n)
-      Take(rig.game, n < 72 ? Lines{{"vert", n}, {"horz", n}} : Lines{{"vert", n}}, kComputerLine);
+      Take(rig.game, n < 72 ? Lines{V(n), H(n)} : Lines{V(n)}, kComputerLine);
     rig.game.Player2Score = 63;
     rig.game.CurrentPlayer = static_cast<std::int16_t>(player);
     rig.game.hline_Click(72);

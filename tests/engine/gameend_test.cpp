@@ -95,7 +95,7 @@ TEST_F(GameEndTest, NewGameAsksWhileLinesRemainAndExitNeitherAsksNorRecords) {
 
 TEST_F(GameEndTest, TheLevelMenuStoresTheMarkedItem) {
   game.mnuDiff_Click(1);
-  EXPECT_EQ(game.mnuDiffChecked, (std::array<bool, 3>{false, true, false}));
+  EXPECT_EQ(game.readouts.mnuDiffChecked, (std::array<bool, 3>{false, true, false}));
   game.mnuDiff_Click(7);  // not an item: nothing changes, the mark is stored
   EXPECT_EQ(game.DifficultyLevel, "INTERMEDIATE");
   EXPECT_EQ(profile.ProfileReadString("DIFFICULTY", "LEVEL"), "1");
@@ -119,10 +119,11 @@ TEST(Replay, FlashesTheLastMoveAndKeepsItsOwnersColour) {
   rig.game.hline_Click(1);  // the human's move passes the turn
   // Each replay shows the last move: the computer's answer, then the human's next line.
   for (auto [Compass, n, colour] : {std::tuple{"vert", 12, kComputerLine}, {"horz", 30, kHumanLine}}) {
-    testing::Claim(rig.game, Compass, n);
+    const Line line = *LineNamed(Compass, static_cast<std::int16_t>(n));
+    testing::Claim(rig.game, line);
     rig.game.mnuReplay_Click();
     EXPECT_EQ(rig.ui.flashes.back(), (std::pair<std::string, std::int16_t>{Compass, n}));
-    EXPECT_EQ(rig.game.lines.Line(Compass, n)->BackColor, colour);
+    EXPECT_EQ(rig.game.lines.Control(line)->BackColor, colour);
   }
 }
 

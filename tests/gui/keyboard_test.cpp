@@ -186,7 +186,7 @@ TEST(KeyboardPlay, TheComputerChoosesAlikeWithOrWithoutTheCursor) {
     Game& game = rig.game();
     for (std::size_t k = 0; k < std::size(script); ++k) {
       const BoardLine line = script[k];
-      if (!game.lines.Line(line.Compass(), line.n)->Enabled) continue;
+      if (!game.lines.Control(line.OnBoard())->Enabled) continue;
       if (keyboard) {
         // The first answer to this move in the game without the cursor.
         const auto from = std::find(plain.begin(), plain.end(),
@@ -302,7 +302,7 @@ TEST(MenuKeys, TheMenuBarAdviceHowToPlayAndExit) {
   closeMenus();
 
   Press(rig, Qt::Key_A, Qt::AltModifier);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !rig.game().Label4.empty(); }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !rig.game().readouts.Label4.empty(); }));
   Press(rig, Qt::Key_F1);
   ASSERT_NE(rig.host->Help(), nullptr);
   EXPECT_TRUE(rig.host->Help()->isVisible());

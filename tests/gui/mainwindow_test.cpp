@@ -27,7 +27,7 @@ TEST(BoardClicks, AFreeLineIsClaimedAndTheComputerAnswers) {
   EXPECT_EQ(game.lines.hline[12].BackColor, kHumanLine);
   ASSERT_GE(game.GameMoves.Count(), 2);
   const Moves& answer = game.GameMoves.Item(2);
-  EXPECT_EQ(LineOwner(*game.lines.Line(answer.Compass, answer.LineNum)), 2);
+  EXPECT_EQ(LineOwner(*game.lines.Control(*LineNamed(answer.Compass, answer.LineNum))), 2);
 }
 
 // The pointer, whether the board takes clicks, and whether Timer1 runs.

@@ -13,7 +13,6 @@
 namespace pellumo::testing {
 namespace {
 
-using LineId = std::pair<std::string, int>;
 const QSize kExtremes[] = {{1, 1}, {60, 40}, {3000, 120}, {2400, 700}};
 
 // Straight to the widget, as the window system would: a disabled board
@@ -41,7 +40,9 @@ struct Stress {
   int Pick(std::size_t n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(rng); }
   MainWindow* Window() const { return rig ? rig->host->Window() : nullptr; }
   Game& game() const { return rig->game(); }
-  QPoint Centre(const LineId& line) const { return rig->LineCentre(line.first, line.second); }
+  QPoint Centre(Line line) const {
+    return rig->LineCentre(std::string(CompassWord(line.orientation)), line.number);
+  }
   bool Seen() const {  // what the run is about has happened
     return finished >= 2 && quits >= 2 && newGamesMidTurn >= 1 && exitsMidTurn >= 1;
   }
@@ -61,11 +62,11 @@ struct Stress {
     timer.start(3);
   }
 
-  std::optional<LineId> FreeLine() {  // a free line at random, if any is left
-    std::vector<LineId> free;
+  std::optional<Line> FreeLine() {  // a free line at random, if any is left
+    std::vector<Line> free;
     for (int n = 1; n <= kLinesPerOrientation; ++n)
-      for (const char* c : {"horz", "vert"})
-        if (game().lines.Line(c, n)->Enabled) free.emplace_back(c, n);
+      for (const Line line : {H(n), V(n)})
+        if (game().lines.Control(line)->Enabled) free.push_back(line);
     return free.empty() ? std::nullopt : std::optional(free[Pick(free.size())]);
   }
 
@@ -78,9 +79,10 @@ struct Stress {
     if (const auto line = FreeLine()) {
       const int before = game().GameMoves.Count();
       Click(w->picture1, Centre(*line));
-      emit w->picture1->lineClicked(QString::fromStdString(line->first), line->second);
+      emit w->picture1->lineClicked(QString::fromStdString(std::string(CompassWord(line->orientation))),
+                                    line->number);
       ++guardChecks;
-      EXPECT_EQ(game().GameMoves.Count(), before) << line->first << line->second << " claimed";
+      EXPECT_EQ(game().GameMoves.Count(), before) << ::testing::PrintToString(*line) << " claimed";
     }
     if (Pick(3) == 0) ++busyEvents, Deliver();
   }

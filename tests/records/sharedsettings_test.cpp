@@ -62,8 +62,8 @@ struct StartingGun {
 
 // Claims every line in turn, the computer answering, to the end of the game.
 void PlayWholeGame(Game& game) {
-  for (const char* compass : {"horz", "vert"})
-    for (int n = 1; n <= kLinesPerOrientation; ++n) testing::Claim(game, compass, n);
+  for (const auto line : {testing::H, testing::V})
+    for (int n = 1; n <= kLinesPerOrientation; ++n) testing::Claim(game, line(n));
 }
 
 TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
@@ -76,8 +76,8 @@ TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
       ProfileMan profile(folder.path());
       testing::RecordingUi ui;
       ScriptedRandom random(1000 + c);
-      Game game(profile, ui, random);
-      game.ComputerTurnHook = ComputerTurn;
+      ComputerPlayer computer(random);
+      Game game(profile, ui, computer.TurnHook());
       ui.game = &game;
       game.Load();
       gun.Wait();

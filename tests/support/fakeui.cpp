@@ -5,11 +5,11 @@
 
 namespace pellumo::testing {
 
-void RecordingUi::FlashLine(const std::string& Compass, std::int16_t theline) {
-  flashes.emplace_back(Compass, theline);
+void RecordingUi::FlashLine(Line theline) {
+  flashes.emplace_back(CompassWord(theline.orientation), theline.number);
   // The window blinks the line through other colours; the engine must leave
   // it in the computer's colour whatever the blink left behind.
-  if (LineControl* line = game != nullptr ? game->lines.Line(Compass, theline) : nullptr)
+  if (LineControl* line = game != nullptr ? game->lines.Control(theline) : nullptr)
     line->BackColor = kSystemDesktop;
 }
 
@@ -28,11 +28,11 @@ void WriteFile(const std::string& path, const std::string& content) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
 }
 
-bool Claim(Game& game, const std::string& Compass, int n) {
-  const LineControl* line = game.lines.Line(Compass, n);
-  if (line == nullptr || !line->Enabled) return false;
-  const auto index = static_cast<std::int16_t>(n);
-  Compass == "horz" ? game.hline_Click(index) : game.vline_Click(index);
+bool Claim(Game& game, Line line) {
+  const LineControl* control = game.lines.Control(line);
+  if (control == nullptr || !control->Enabled) return false;
+  line.orientation == Orientation::Horizontal ? game.hline_Click(line.number)
+                                              : game.vline_Click(line.number);
   return true;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // A GameUi that records what the engine asked of the window and answers at
 // once, plus a whole test rig: a settings file in a fresh temporary folder,
-// scripted random numbers and a loaded game.
+// scripted random numbers, the computer player drawing them and a loaded
+// game.
 #include <memory>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,18 +16,27 @@
 #include "records/profileman.h"
 #include "support/tempfolder.h"
 
+namespace pellumo {
+
+// How a failing check shows a line: "horz 12".
+inline void PrintTo(const Line& line, std::ostream* out) {
+  *out << CompassWord(line.orientation) << ' ' << line.number;
+}
+
+}  // namespace pellumo
+
 namespace pellumo::testing {
 
 class RecordingUi : public GameUi {
  public:
   Game* game = nullptr;  // reloaded by ReloadWindow when set
   bool answerYes = true;
-  std::vector<std::pair<std::string, std::int16_t>> flashes;
+  std::vector<std::pair<std::string, std::int16_t>> flashes;  // "horz"/"vert", number
   std::vector<std::pair<std::string, std::string>> messages;   // title, text
   std::vector<std::pair<std::string, std::string>> questions;  // title, text
   int sounds = 0, highScoreWindows = 0, reloads = 0, quits = 0;
 
-  void FlashLine(const std::string& Compass, std::int16_t theline) override;
+  void FlashLine(Line theline) override;
   void PlayCaptureSound() override { ++sounds; }
   void MessageBox(const std::string& text, const std::string& title) override {
     messages.emplace_back(title, text);
@@ -47,14 +58,14 @@ struct Rig {
   ProfileMan profile{folder.path()};
   RecordingUi ui;
   ScriptedRandom random{12345};
-  Game game{profile, ui, random};
+  ComputerPlayer computer{random};
+  Game game{profile, ui, computer.TurnHook()};
 
-  // The computer plays its turns, as in the game; when scriptedComputer is
-  // true its turn does nothing, so a test can play both sides through the
-  // claim path.
+  // When scriptedComputer is true nobody answers for the computer, so a
+  // test can play both sides through the claim path.
   explicit Rig(bool scriptedComputer = false) {
     ui.game = &game;
-    if (!scriptedComputer) game.ComputerTurnHook = ComputerTurn;
+    if (scriptedComputer) game.ComputerTurnHook = nullptr;
     game.Load();
   }
 
@@ -66,8 +77,11 @@ struct Rig {
   }
 };
 
-// Takes line n of an orientation as the current player through the claim
-// path; returns false when the line was not free.
-bool Claim(Game& game, const std::string& Compass, int n);
+// Takes a line as the current player through the claim path; returns false
+// when the line was not free.
+bool Claim(Game& game, Line line);
+
+constexpr Line H(int n) { return {Orientation::Horizontal, static_cast<std::int16_t>(n)}; }
+constexpr Line V(int n) { return {Orientation::Vertical, static_cast<std::int16_t>(n)}; }
 
 }  // namespace pellumo::testing

@@ -3,9 +3,9 @@
 // move history, the drawn lines and the filled boxes describe one board, and
 // the scores account for the boxes. Shared by the whole-game and stress tests
 // and the engine fuzz target, so it uses no test framework.
+#include <optional>
 #include <set>
 #include <string>
-#include <utility>
 
 #include "engine/game.h"
 
@@ -14,13 +14,14 @@ namespace pellumo::testing {
 // What is wrong with the game, or nothing. advicePaid: the points the human
 // has paid for Advice since the board was empty.
 inline std::string BoardProblem(const Game& game, int advicePaid) {
-  std::set<std::pair<std::string, int>> claimed;
+  std::set<Line> claimed;
   for (std::int32_t i = 1; i <= game.GameMoves.Count(); ++i) {
     const Moves& m = game.GameMoves.Item(i);
     const std::string name = m.Compass + " " + std::to_string(m.LineNum);
-    const LineControl* line = game.lines.Line(m.Compass, m.LineNum);
+    const std::optional<Line> named = LineNamed(m.Compass, m.LineNum);
+    const LineControl* line = named ? game.lines.Control(*named) : nullptr;
     if (line == nullptr || line->Enabled) return "the history holds " + name + ", not drawn";
-    if (!claimed.emplace(m.Compass, m.LineNum).second) return name + " claimed twice";
+    if (!claimed.insert(*named).second) return name + " claimed twice";
     if (LineOwner(*line) != m.PlayerNum) return name + " is not in its player's colour";
   }
   // The computer's capture draws lines it does not record, so the boxes are
