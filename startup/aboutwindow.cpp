@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "startup/startup.h"
+#include "startup/version.h"
 #include "window/fonts.h"
 #include "window/gamehost.h"
 #include "window/twips.h"

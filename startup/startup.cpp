@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "startup/aboutwindow.h"
+#include "startup/version.h"
 #include "window/fonts.h"
 #include "window/gamehost.h"
 

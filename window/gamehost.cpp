@@ -103,7 +103,7 @@ void GameHost::FlashLine(const std::string& Compass, std::int16_t theline) {
   if (window_) window_->FlashLine(Compass, theline);
 }
 
-void GameHost::PlayCaptureSound() { sound_->Play(); }
+void GameHost::PlayCaptureSound() { sound_->Play(Clock()); }
 
 void GameHost::MessageBox(const std::string& text, const std::string& title) {
   if (answerHook) {

@@ -77,7 +77,7 @@ class GameHost : public QObject, public GameUi {
   bool HasPendingActions() const { return !pending_.empty(); }
   bool Quitting() const { return quitting_; }
 
-  // The clock of the flash and the About window's pause.
+  // The clock of the waits: the flash, the About window's pause, the sound.
   WaitClock& Clock() { return *waitClock; }
 
   // Started with --debug (or PELLUMO_DEBUG=1): the window opens wide with the
