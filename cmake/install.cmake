@@ -33,7 +33,13 @@ if(TARGET pellumo_installed)
   install(FILES packaging/io.github.pellumo.Pellumo.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
           PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
-  install(FILES packaging/io.github.pellumo.Pellumo.metainfo.xml
+  # The metainfo's release and the manual page's heading carry the version
+  # from project(); the configured copies in the build tree are installed.
+  set(_metainfo "${CMAKE_CURRENT_BINARY_DIR}/packaging/io.github.pellumo.Pellumo.metainfo.xml")
+  set(_man_page "${CMAKE_CURRENT_BINARY_DIR}/packaging/pellumo.6")
+  configure_file(packaging/io.github.pellumo.Pellumo.metainfo.xml.in "${_metainfo}" @ONLY)
+  configure_file(packaging/pellumo.6.in "${_man_page}" @ONLY)
+  install(FILES "${_metainfo}"
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
           PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
 
@@ -45,8 +51,8 @@ if(TARGET pellumo_installed)
   set(_changelog "${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.Debian.gz")
   add_custom_command(OUTPUT "${_man}"
     COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_CURRENT_BINARY_DIR}/packaging"
-    COMMAND ${PELLUMO_GZIP} -9n -c "${CMAKE_CURRENT_SOURCE_DIR}/packaging/pellumo.6" > "${_man}"
-    DEPENDS packaging/pellumo.6
+    COMMAND ${PELLUMO_GZIP} -9n -c "${_man_page}" > "${_man}"
+    DEPENDS "${_man_page}"
     COMMENT "Compressing the manual page")
   add_custom_command(OUTPUT "${_changelog}"
     COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_CURRENT_BINARY_DIR}/packaging"
@@ -65,8 +71,9 @@ endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pellumo)
-# The game is 1.0.4 (as its About window says); -1 is the first Debian
-# package of it, which installs over the earlier package numbered 1.0.4.
+# The game's version from project(), as its About window says it; -1 is the
+# first Debian package of it (1.0.4-1 installs over the earlier package
+# numbered 1.0.4). The changelog's newest entry must match; a test checks it.
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGE_VENDOR "Pellumo! developers")
@@ -82,7 +89,7 @@ again. The Advice button shows the line the expert would draw, for one
 point. The game keeps each player's high scores and statistics per level
 and comes with help pages.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # pellumo_1.0.4-1_amd64.deb
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # pellumo_<version>-1_amd64.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -18,9 +18,6 @@ namespace pellumo {
 
 namespace {
 
-// The board's side: s (s + 1) lines each way against s * s boxes.
-constexpr int kSide = kLinesPerOrientation - kBoxes;
-
 enum class Side { North, South, East, West, None };
 
 // The last open side in the order North, South, East, West.
@@ -157,17 +154,17 @@ LineChoice ComputerPlayer::BestMove(Game& game) {
     sim.Draw(i, &box::North, boxes[i].BoxNorth, &box::South);
     sim.Evaluate(horizontal(i));
   }
-  for (int i = kBoxes - kSide + 1; i <= kBoxes; ++i) {  // the bottom edge
+  for (int i = kBoxes - kBoxesPerSide + 1; i <= kBoxes; ++i) {  // the bottom edge
     if (boxes[i].South) continue;
     sim.Draw(i, &box::South, -1, nullptr);
-    sim.Evaluate(horizontal(i + kSide));
+    sim.Evaluate(horizontal(i + kBoxesPerSide));
   }
   for (int i = 1; i <= kBoxes; ++i) {  // west sides
     if (boxes[i].West) continue;
     sim.Draw(i, &box::West, boxes[i].BoxWest, &box::East);
     sim.Evaluate(vertical(BoxLineLookup(static_cast<std::int16_t>(i), "West")));
   }
-  for (int i = kSide; i <= kBoxes; i += kSide) {  // the right edge
+  for (int i = kBoxesPerSide; i <= kBoxes; i += kBoxesPerSide) {  // the right edge
     if (boxes[i].East) continue;
     sim.Draw(i, &box::East, -1, nullptr);
     sim.Evaluate(vertical(BoxLineLookup(static_cast<std::int16_t>(i), "East")));

@@ -16,9 +16,6 @@ const char* const kLevelWords[3] = {"NOVICE", "INTERMEDIATE", "EXPERT"};
 
 namespace {
 
-// The board's side: s (s + 1) lines each way against s * s boxes. A row has
-// s boxes and s horizontal lines, and one vertical line more.
-
 // Keeps InTurn() true while a click (and any turn nested in it) runs.
 class TurnScope {
  public:

@@ -33,7 +33,21 @@ const QColor kEntryBackground(255, 255, 255);
 // usual value on the desktop the game was designed for.
 const QColor kActiveBorder(180, 180, 180);
 
-constexpr std::array<int, kHighScoreRows> kRowTops{828, 1440, 2052, 2664, 3276};
+constexpr std::array<float, kHighScoreRows> kRowTops{828, 1440, 2052, 2664, 3276};
+
+// A row's controls in its frame, left to right: the rank, the name and the
+// score, each in the rows' font and with this part of its palette in the
+// rows' colour.
+struct RowControl {
+  const char* name;  // "_<row>" follows
+  Rect at;
+  QPalette::ColorRole coloured;
+};
+constexpr std::array<RowControl, 3> kRowControls{{
+    {"Label2", {252, 48, 288, 420}, QPalette::WindowText},
+    {"MyName", {540, 48, 2784, 420}, QPalette::Text},
+    {"Score", {3492, 48, 912, 420}, QPalette::WindowText},
+}};
 
 QFont DialogFont(int points, bool italic = false) {
   QFont font(kDialogFace, points);
@@ -70,56 +84,44 @@ class HighScore : public QWidget {
     const Twips twips = Twips::For(this);
     setFixedSize(twips.SizeToPixels(5052, 4668));
 
-    auto* Label1 = new QLabel("The Pellumo Hall of Fame", this);
-    Label1->setObjectName("Label1");
+    auto* Label1 = twips.Place(new QLabel("The Pellumo Hall of Fame", this), "Label1",
+                               {324, 288, 3432, 336});
     Label1->setFont(DialogFont(12, true));
     SetTextColour(Label1, QPalette::WindowText, kHeadingColour);
-    Label1->setGeometry(twips.ToPixels(324, 288, 3432, 336));
 
     for (int i = 0; i < kHighScoreRows; ++i) {
       const auto n = static_cast<std::size_t>(i);
-      auto* frame = new QFrame(this);
-      frame->setObjectName(QString("Frame1_%1").arg(i));
+      auto* frame = twips.Place(new QFrame(this), QString("Frame1_%1").arg(i),
+                                {288, kRowTops[n], 4584, 516});
       frame->setFrameShape(QFrame::NoFrame);
-      frame->setGeometry(twips.ToPixels(288, kRowTops[n], 4584, 516));
 
-      auto* rank = new QLabel(QString::number(i + 1), frame);
-      rank->setObjectName(QString("Label2_%1").arg(i));
-      rank->setFont(DialogFont(12));
-      SetTextColour(rank, QPalette::WindowText, kRowColour);
-      rank->setGeometry(twips.ToPixels(252, 48, 288, 420));
-
-      QLineEdit* name = MyName[n] = new QLineEdit(" ", frame);
-      name->setObjectName(QString("MyName_%1").arg(i));
-      name->setFont(DialogFont(12));
-      SetTextColour(name, QPalette::Text, kRowColour);
-      name->setGeometry(twips.ToPixels(540, 48, 2784, 420));
+      // Made in this order, which is the order of kRowControls.
+      const std::array<QWidget*, 3> controls{new QLabel(QString::number(i + 1), frame),
+                                             MyName[n] = new QLineEdit(" ", frame),
+                                             Score[n] = new QLabel(frame)};
+      for (std::size_t c = 0; c < controls.size(); ++c) {
+        const RowControl& design = kRowControls[c];
+        twips.Place(controls[c], QString("%1_%2").arg(design.name).arg(i), design.at);
+        controls[c]->setFont(DialogFont(12));
+        SetTextColour(controls[c], design.coloured, kRowColour);
+      }
       // A name may be as long as the player likes; the settings file keeps
       // what it can.
-      name->setMaxLength(std::numeric_limits<int>::max());
-      name->installEventFilter(this);
-
-      QLabel* score = Score[n] = new QLabel(frame);
-      score->setObjectName(QString("Score_%1").arg(i));
-      score->setFont(DialogFont(12));
-      SetTextColour(score, QPalette::WindowText, kRowColour);
-      score->setGeometry(twips.ToPixels(3492, 48, 912, 420));
+      MyName[n]->setMaxLength(std::numeric_limits<int>::max());
+      MyName[n]->installEventFilter(this);
     }
 
-    auto* Frame2 = new QFrame(this);
-    Frame2->setObjectName("Frame2");
+    auto* Frame2 = twips.Place(new QFrame(this), "Frame2", {108, 3888, 3468, 696});
     Frame2->setFrameShape(QFrame::NoFrame);
-    Frame2->setGeometry(twips.ToPixels(108, 3888, 3468, 696));
     const std::array<const char*, 2> captions{"Games played:", "Games won:"};
-    const std::array<int, 2> tops{36, 360};
+    const std::array<float, 2> tops{36, 360};
     for (std::size_t k = 0; k < 2; ++k) {
-      auto* caption = new QLabel(captions[k], Frame2);
-      caption->setObjectName(QString("Label3_%1").arg(k));
+      auto* caption = twips.Place(new QLabel(captions[k], Frame2), QString("Label3_%1").arg(k),
+                                  {72, tops[k], 2016, 288});
       caption->setFont(DialogFont(8));
       caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      caption->setGeometry(twips.ToPixels(72, tops[k], 2016, 288));
-      QLineEdit* box = new QLineEdit(Frame2);
-      box->setObjectName(k == 0 ? "GPlay" : "GWon");
+      QLineEdit* box = twips.Place(new QLineEdit(Frame2), k == 0 ? "GPlay" : "GWon",
+                                   {2160, tops[k], 552, 288});
       box->setFont(DialogFont(8));
       // The counters are only shown: nothing would store an edit of them.
       box->setReadOnly(true);
@@ -127,18 +129,13 @@ class HighScore : public QWidget {
       QPalette palette = box->palette();
       palette.setColor(QPalette::Base, kActiveBorder);
       box->setPalette(palette);
-      box->setGeometry(twips.ToPixels(2160, tops[k], 552, 288));
       (k == 0 ? GPlay : GWon) = box;
     }
-    PctWon = new QLabel(Frame2);
-    PctWon->setObjectName("PctWon");
+    PctWon = twips.Place(new QLabel(Frame2), "PctWon", {2772, 360, 552, 264});
     PctWon->setFont(DialogFont(8));
-    PctWon->setGeometry(twips.ToPixels(2772, 360, 552, 264));
 
-    Command1 = new QPushButton("OK", this);
-    Command1->setObjectName("Command1");
+    Command1 = twips.Place(new QPushButton("OK", this), "Command1", {4032, 3960, 840, 408});
     Command1->setFont(DialogFont(8));
-    Command1->setGeometry(twips.ToPixels(4032, 3960, 840, 408));
     QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   }
 

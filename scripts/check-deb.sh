@@ -3,7 +3,7 @@
 # AppStream and desktop-entry validation, then installs it on this machine
 # (as root, Debian 12), starts the installed game under Xvfb as an ordinary
 # player and as root, and removes the package again.
-#   bash scripts/check-deb.sh [build-pkg/pellumo_1.0.4-1_amd64.deb]
+#   bash scripts/check-deb.sh [build-pkg/pellumo_<version>-1_amd64.deb]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 deb=$(realpath "${1:-$(ls build-pkg/pellumo_*_amd64.deb | head -n 1)}")

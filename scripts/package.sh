@@ -2,7 +2,7 @@
 # Builds the game in build-pkg (or the folder given) and makes the Debian
 # package build-pkg/pellumo_<version>-<release>_amd64.deb with CPack.
 #   bash scripts/package.sh [build-folder]
-# Then: bash scripts/check-deb.sh build-pkg/pellumo_1.0.4-1_amd64.deb
+# Then: bash scripts/check-deb.sh build-pkg/pellumo_<version>-1_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-pkg}

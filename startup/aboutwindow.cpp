@@ -8,6 +8,7 @@
 
 #include "startup/gamehost.h"
 #include "startup/startup.h"
+#include "startup/version.h"
 #include "window/fonts.h"
 #include "window/twips.h"
 
@@ -53,14 +54,10 @@ AboutWindow::AboutWindow(GameHost& host) : QDialog(nullptr), host_(host) {
   const Twips t = Twips::For(nullptr);
   setFixedSize(t.SizeToPixels(5736, 3072));
 
-  auto* picIcon = new QLabel(this);
-  picIcon->setObjectName("picIcon");
-  picIcon->setGeometry(t.ToPixels(240, 240, 432, 432));
+  auto* picIcon = t.Place(new QLabel(this), "picIcon", {240, 240, 432, 432});
   picIcon->setPixmap(ProgramIcon().pixmap(picIcon->size()));
 
-  Logo = new QLabel("Pellumo!", this);
-  Logo->setObjectName("Logo");
-  Logo->setGeometry(t.ToPixels(792, 108, 2580, 552));
+  Logo = t.Place(new QLabel("Pellumo!", this), "Logo", {792, 108, 2580, 552});
   QFont logoFont(kLogoFace);
   logoFont.setPointSizeF(21.6);
   logoFont.setItalic(true);
@@ -69,9 +66,8 @@ AboutWindow::AboutWindow(GameHost& host) : QDialog(nullptr), host_(host) {
   purple.setColor(QPalette::WindowText, QColor(128, 0, 128));
   Logo->setPalette(purple);
 
-  lblDescription = new QLabel("Can you close more boxes than the computer?", this);
-  lblDescription->setObjectName("lblDescription");
-  lblDescription->setGeometry(t.ToPixels(828, 756, 4392, 312));
+  lblDescription = t.Place(new QLabel("Can you close more boxes than the computer?", this),
+                           "lblDescription", {828, 756, 4392, 312});
   QFont italic = font();
   italic.setItalic(true);
   lblDescription->setFont(italic);
@@ -79,13 +75,9 @@ AboutWindow::AboutWindow(GameHost& host) : QDialog(nullptr), host_(host) {
   blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
   lblDescription->setPalette(blue);
 
-  lblVersion = new QLabel(this);
-  lblVersion->setObjectName("lblVersion");
-  lblVersion->setGeometry(t.ToPixels(144, 1224, 3888, 228));
+  lblVersion = t.Place(new QLabel(this), "lblVersion", {144, 1224, 3888, 228});
 
-  cmdOK = new QPushButton("OK", this);
-  cmdOK->setObjectName("cmdOK");
-  cmdOK->setGeometry(t.ToPixels(4716, 2556, 972, 420));
+  cmdOK = t.Place(new QPushButton("OK", this), "cmdOK", {4716, 2556, 972, 420});
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
   // Closing it from the title bar only hides it, as OK does.

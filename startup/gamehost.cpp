@@ -114,7 +114,7 @@ void GameHost::FlashLine(Line theline) {
   if (window_) window_->FlashLine(theline);
 }
 
-void GameHost::PlayCaptureSound() { sound_->Play(); }
+void GameHost::PlayCaptureSound() { sound_->Play(Clock()); }
 
 void GameHost::MessageBox(const std::string& text, const std::string& title) {
   if (answerHook) {

@@ -14,6 +14,7 @@
 
 #include "startup/aboutwindow.h"
 #include "startup/gamehost.h"
+#include "startup/version.h"
 #include "window/fonts.h"
 
 namespace pellumo {

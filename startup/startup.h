@@ -6,8 +6,6 @@
 
 namespace pellumo {
 
-inline constexpr const char* kVersion = "1.0.4";
-
 // Why no window can be shown, or nothing when a display is there. Looks at
 // QT_QPA_PLATFORM when set (only platforms that need a display server are
 // checked), otherwise at DISPLAY and WAYLAND_DISPLAY.

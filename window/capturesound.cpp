@@ -1,13 +1,11 @@
 #include "window/capturesound.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
-#include <QThread>
 #include <QUrl>
 #include <QtEndian>
 
@@ -17,19 +15,7 @@ namespace {
 
 // The longest a sound of unknown length may hold up the game.
 constexpr int kUnknownLengthMs = 5000;
-constexpr int kLoadTimeoutMs = 2000;
-
-// Waits until done() or the time is up, keeping timers and painting going
-// but taking no clicks: the game waits for the sound as for a blocking call.
-template <typename Done>
-void WaitUntil(Done done, int timeoutMs) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done() && clock.elapsed() < timeoutMs) {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-    QThread::msleep(5);
-  }
-}
+constexpr std::chrono::milliseconds kLoadTimeout{2000};
 
 }  // namespace
 
@@ -58,7 +44,7 @@ CaptureSound::CaptureSound(QString path) : path_(std::move(path)) {}
 
 CaptureSound::~CaptureSound() = default;
 
-void CaptureSound::Play() {
+void CaptureSound::Play(WaitClock& clock) {
   if (!QFileInfo::exists(path_)) {
     QApplication::beep();
     return;
@@ -74,16 +60,17 @@ void CaptureSound::Play() {
     effect_->setSource(QUrl::fromLocalFile(path_));
   }
   QSoundEffect& effect = *effect_;
-  WaitUntil([&] { return effect.status() != QSoundEffect::Loading &&
-                         effect.status() != QSoundEffect::Null; },
-            kLoadTimeoutMs);
+  NestedWaitUntil(clock, kLoadTimeout, [&] {
+    return effect.status() != QSoundEffect::Loading && effect.status() != QSoundEffect::Null;
+  });
   if (effect.status() != QSoundEffect::Ready) {
     // The file is there but cannot be played: the default sound instead.
     QApplication::beep();
     return;
   }
   effect.play();
-  WaitUntil([&] { return !effect.isPlaying(); }, lengthMs_ + kMarginMs);
+  NestedWaitUntil(clock, std::chrono::milliseconds(lengthMs_ + kMarginMs),
+                  [&] { return !effect.isPlaying(); });
   if (effect.isPlaying()) effect.stop();
 }
 

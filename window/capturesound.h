@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+#include "window/nestedwait.h"
+
 class QSoundEffect;
 class QByteArray;
 
@@ -22,8 +24,9 @@ class CaptureSound {
   CaptureSound(const CaptureSound&) = delete;
   CaptureSound& operator=(const CaptureSound&) = delete;
 
-  // A missing file gives the system beep; no audio output, silence.
-  void Play();
+  // A missing file gives the system beep; no audio output, silence. The
+  // waits for loading and playing run on clock.
+  void Play(WaitClock& clock);
 
   // Longest wait beyond the sound's own length.
   static constexpr int kMarginMs = 500;

@@ -59,15 +59,32 @@ void SetUnderline(QLabel* label, bool underline) {
   }
 }
 
-QLineEdit* ReadOut(QWidget* parent, const char* name, const QString& text) {
+QLineEdit* ReadOut(QWidget* parent, const QString& text) {
   auto* edit = new QLineEdit(text, parent);
-  edit->setObjectName(name);
   // The read-outs show the game's state; typing into them would change
   // nothing, so they take no typing, and Tab passes them by.
   edit->setReadOnly(true);
   edit->setFocusPolicy(Qt::NoFocus);
   return edit;
 }
+
+// The score panels' labels: the players' names and scores, in their colours.
+struct ScoreLabel {
+  QLabel* MainWindow::*label;
+  std::size_t panel;  // in PlyrFrame
+  const char* name;
+  Rect at;
+  Colour text;
+  std::optional<Colour> back;
+};
+constexpr ScoreLabel kScoreLabels[] = {
+    {&MainWindow::Label1, 0, "Label1", {72, 144, 504, 240}, RGB(255, 0, 0), {}},
+    {&MainWindow::plyr1score, 0, "plyr1score", {576, 144, 480, 264}, RGB(255, 0, 0),
+     RGB(255, 192, 192)},
+    {&MainWindow::Label2, 1, "Label2", {36, 144, 972, 276}, RGB(0, 0, 255), {}},
+    {&MainWindow::plyr2score, 1, "plyr2score", {1080, 144, 480, 264}, RGB(0, 0, 255),
+     RGB(192, 192, 255)},
+};
 
 }  // namespace
 
@@ -97,32 +114,22 @@ void MainWindow::BuildControls() {
   setCentralWidget(central_);
   central_->installEventFilter(this);
   const Twips& t = twips_;
-  const QFont scoreFont(kScoreFace, 9, QFont::Bold);
 
   // The debug strip first: it lies beyond the designed width.
-  updatecount = ReadOut(central_, "updatecount", "Text2");
-  updatecount->setGeometry(t.ToPixels(6156, 72, 660, 288));
-  Text2 = ReadOut(central_, "Text2", "Text2");
-  Text2->setGeometry(t.ToPixels(6912, 72, 660, 288));
-  Picture2 = new QFrame(central_);
-  Picture2->setObjectName("Picture2");
-  Picture2->setGeometry(t.ToPixels(6192, 2700, 2235, 1815));
+  updatecount = t.Place(ReadOut(central_, "Text2"), "updatecount", {6156, 72, 660, 288});
+  Text2 = t.Place(ReadOut(central_, "Text2"), "Text2", {6912, 72, 660, 288});
+  Picture2 = t.Place(new QFrame(central_), "Picture2", {6192, 2700, 2235, 1815});
   QFont cellFont(kDialogFace, 7);
   for (int i = 1; i <= kBoxes; ++i) {
-    mystat[i] = ReadOut(Picture2, "mystat", "Text2");
+    mystat[i] = ReadOut(Picture2, "Text2");
+    mystat[i]->setObjectName("mystat");
     mystat[i]->setFont(cellFont);
     mystat[i]->setTextMargins(0, 0, 0, 0);
   }
-  Combo1 = new QComboBox(central_);
-  Combo1->setObjectName("Combo1");
-  Combo1->setGeometry(t.ToPixels(6912, 4752, 1275, 288));
-  Command2 = new QPushButton("Print Moves", central_);
-  Command2->setObjectName("Command2");
-  Command2->setGeometry(t.ToPixels(6912, 5148, 1275, 375));
+  Combo1 = t.Place(new QComboBox(central_), "Combo1", {6912, 4752, 1275, 288});
+  Command2 = t.Place(new QPushButton("Print Moves", central_), "Command2", {6912, 5148, 1275, 375});
   // Where "Print Moves" wrote the log, or that it could not.
-  PrintMovesResult = new QLabel(central_);
-  PrintMovesResult->setObjectName("PrintMovesResult");
-  PrintMovesResult->setGeometry(t.ToPixels(6192, 5580, 2520, 600));
+  PrintMovesResult = t.Place(new QLabel(central_), "PrintMovesResult", {6192, 5580, 2520, 600});
   PrintMovesResult->setWordWrap(true);
   PrintMovesResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   PrintMovesResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -132,25 +139,14 @@ void MainWindow::BuildControls() {
     PlyrFrame[i]->setObjectName(QString("PlyrFrame%1").arg(i));
     PlyrFrame[i]->setFrameShape(QFrame::NoFrame);
   }
-  Label1 = new QLabel(PlyrFrame[0]);
-  Label1->setGeometry(t.ToPixels(72, 144, 504, 240));
-  plyr1score = new QLabel(PlyrFrame[0]);
-  plyr1score->setGeometry(t.ToPixels(576, 144, 480, 264));
-  Label2 = new QLabel(PlyrFrame[1]);
-  Label2->setGeometry(t.ToPixels(36, 144, 972, 276));
-  plyr2score = new QLabel(PlyrFrame[1]);
-  plyr2score->setGeometry(t.ToPixels(1080, 144, 480, 264));
-  for (QLabel* l : {Label1, plyr1score, Label2, plyr2score}) l->setFont(scoreFont);
-  SetTextColour(Label1, RGB(255, 0, 0));
-  SetTextColour(plyr1score, RGB(255, 0, 0));
-  SetBackColour(plyr1score, RGB(255, 192, 192));
-  SetTextColour(Label2, RGB(0, 0, 255));
-  SetTextColour(plyr2score, RGB(0, 0, 255));
-  SetBackColour(plyr2score, RGB(192, 192, 255));
-  Label1->setObjectName("Label1");
-  plyr1score->setObjectName("plyr1score");
-  Label2->setObjectName("Label2");
-  plyr2score->setObjectName("plyr2score");
+  const QFont scoreFont(kScoreFace, 9, QFont::Bold);
+  for (const ScoreLabel& s : kScoreLabels) {
+    QLabel* label = t.Place(new QLabel(PlyrFrame[s.panel]), s.name, s.at);
+    this->*s.label = label;
+    label->setFont(scoreFont);
+    SetTextColour(label, s.text);
+    if (s.back) SetBackColour(label, *s.back);
+  }
 
   Logo = new QLabel("Pellumo!", central_);
   Logo->setObjectName("Logo");
@@ -164,17 +160,12 @@ void MainWindow::BuildControls() {
   myTools->setObjectName("myTools");
   Label5 = new QLabel("Current Line", myTools);
   Label5->setGeometry(t.ToPixels(0, 36, 1308, 300));
-  Text1 = ReadOut(myTools, "Text1", "");
-  Text1->setGeometry(t.ToPixels(1368, 36, 675, 324));
-  Command1 = new QPushButton("&Advice", myTools);
-  Command1->setObjectName("Command1");
-  Command1->setGeometry(t.ToPixels(2745, 45, 975, 384));
+  Text1 = t.Place(ReadOut(myTools, ""), "Text1", {1368, 36, 675, 324});
+  Command1 = t.Place(new QPushButton("&Advice", myTools), "Command1", {2745, 45, 975, 384});
   Command1->setToolTip("Each time you ask for advice, it will cost you 1 point");
   Label3 = new QLabel("Your Best Move is:", myTools);
   Label3->setGeometry(t.ToPixels(3744, 36, 1440, 312));
-  Label4 = new QLabel(myTools);
-  Label4->setObjectName("Label4");
-  Label4->setGeometry(t.ToPixels(5220, 36, 864, 300));
+  Label4 = t.Place(new QLabel(myTools), "Label4", {5220, 36, 864, 300});
   Label4->setForegroundRole(QPalette::Highlight);  // the selection colour
   Label4->setFont(QFont(kDialogFace, 8, QFont::Bold));
 

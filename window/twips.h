@@ -5,6 +5,7 @@
 // device, so the board stays sharp on any screen.
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include "board/layout.h"
 
@@ -26,6 +27,15 @@ class Twips {
   QRect ToPixels(const Rect& r) const;
   QRect ToPixels(double left, double top, double width, double height) const;
   QSize SizeToPixels(double width, double height) const;
+
+  // Names a control and puts it where the design has it; returns it, so
+  // that a control is made, named and placed in one statement.
+  template <typename Control>
+  Control* Place(Control* control, const QString& name, const Rect& at) const {
+    control->setObjectName(name);
+    control->setGeometry(ToPixels(at));
+    return control;
+  }
 
  private:
   double perPixel_;

@@ -20,9 +20,12 @@ struct SteppingClock : WaitClock {
   std::chrono::milliseconds now{0};
   std::chrono::milliseconds step{10};
   std::function<void()> afterPass;
+  std::vector<WaitInput> inputs;  // what each pass was told to do with input
   std::chrono::milliseconds Now() override { return now; }
-  void HandleEvents(std::chrono::milliseconds most) override {
-    QCoreApplication::processEvents();
+  void HandleEvents(std::chrono::milliseconds most, WaitInput input) override {
+    inputs.push_back(input);
+    QCoreApplication::processEvents(input == WaitInput::Held ? QEventLoop::ExcludeUserInputEvents
+                                                             : QEventLoop::AllEvents);
     now += std::min(step, most);
     if (afterPass) afterPass();
   }

@@ -5,12 +5,16 @@
 #include <filesystem>
 #include <map>
 
+#include <QAudioDevice>
+#include <QMediaDevices>
+
 #include "gui/guirig.h"
 #include "records/storednumbers.h"
 #include "startup/aboutwindow.h"
 #include "startup/helpviewer.h"
 #include "startup/startup.h"
 #include "window/capturesound.h"
+#include "window/nestedwait.h"
 
 namespace pellumo::testing {
 namespace {
@@ -375,14 +379,55 @@ TEST(CaptureSound, LengthComesFromTheWavHeader) {
 
 // With no audio output here the effect would report "playing" for ever; the
 // call must come back (a hang fails the test by its time limit), and a
-// missing file must not stop the game either.
+// missing file must not stop the game either. Its waits run on the game's
+// clock: without a file or an output there is nothing to wait for.
 TEST(CaptureSound, MissingFileOrNoOutputReturns) {
+  const bool output = !QMediaDevices::audioOutputs().isEmpty();
   for (const char* path :
        {"/nonexistent/Robotz Recycle.wav", PELLUMO_SOURCE_DIR "/assets/Robotz Recycle.wav"}) {
+    SteppingClock clock;
     CaptureSound sound(path);
-    sound.Play();
-    sound.Play();
+    sound.Play(clock);
+    sound.Play(clock);
+    const bool found = std::filesystem::exists(path);
+    if (!found || !output) {
+      EXPECT_EQ(clock.now.count(), 0) << path;
+    }
+    // Loading (2 s at most) and playing (the length and the margin) each time.
+    EXPECT_LE(clock.now.count(), 2 * (2000 + 3000 + CaptureSound::kMarginMs)) << path;
   }
+}
+
+// The sound's wait ends as soon as the sound has, or at its bound. Whether
+// it has is asked at least every kDonePoll, however long the clock would
+// sleep; clicks and keys are held until the wait is over.
+TEST(CaptureSound, WaitEndsWhenDoneOrAtItsBoundHoldingInput) {
+  using std::chrono::milliseconds;
+  SteppingClock clock;
+  clock.step = std::chrono::hours(1);
+  int asked = 0;
+  NestedWaitUntil(clock, milliseconds(500), [&] {
+    ++asked;
+    return clock.now >= milliseconds(35);
+  });
+  EXPECT_EQ(clock.now, 4 * kDonePoll);
+  EXPECT_EQ(asked, 5);
+  EXPECT_EQ(clock.inputs, std::vector<WaitInput>(4, WaitInput::Held));
+
+  clock.now = milliseconds(0);
+  NestedWaitUntil(clock, milliseconds(25), [] { return false; });
+  EXPECT_EQ(clock.now, milliseconds(25));
+  clock.now = milliseconds(0);
+  NestedWaitUntil(clock, milliseconds(25), [] { return true; });
+  EXPECT_EQ(clock.now, milliseconds(0)) << "a sound already over is not waited for";
+
+  // The flash and the pause handle input as always, and a pass may sleep
+  // for the rest of the wait.
+  clock.now = milliseconds(0);
+  clock.inputs.clear();
+  NestedWait(clock, milliseconds(25));
+  EXPECT_EQ(clock.now, milliseconds(25));
+  EXPECT_EQ(clock.inputs, std::vector<WaitInput>{WaitInput::Handled});
 }
 
 }  // namespace
