@@ -10,7 +10,7 @@ pellumo_layer(pellumo_window QT
   HEADERS window/boardwidget.h window/capturesound.h window/fonts.h
           window/mainwindow.h window/nestedwait.h window/twips.h
           window/windowhost.h
-  USES pellumo_computer pellumo_settings Qt6::Widgets Qt6::Multimedia)
+  USES pellumo_engine pellumo_settings Qt6::Widgets Qt6::Multimedia)
 
 # The "High Scores" window over the high-score rules.
 pellumo_layer(pellumo_highscorewindow QT

@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "computer/computer.h"
 #include "engine/game.h"
 #include "records/movelog.h"
 #include "records/profileman.h"
