@@ -30,8 +30,7 @@ struct StoredRig : testing::Rig {
   // game ended exactly once with every box scored.
   bool PlayToTheEnd() {
     ui.messages.clear();
-    for (const auto line : {testing::H, testing::V})
-      for (int n = 1; n <= kLinesPerOrientation; ++n) testing::Claim(game, line(n));
+    testing::ClaimEveryLine(game);
     int ends = 0;
     for (const auto& [title, text] : ui.messages) ends += title == "Game Over";
     return game.BoardFull() && ends == 1 && game.Player1Score + game.Player2Score == kBoxes;

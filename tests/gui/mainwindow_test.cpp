@@ -144,9 +144,6 @@ TEST(Options, SaveSizeIsUsedNextTimeUnlessTheStoredSizeIsNotANumber) {
             QSize(t.ToPixels(kDesignedClientWidth), t.ToPixels(kDesignedClientHeight)));
 }
 
-// In a wide window the debug strip stays clear of the board and the
-// computer's panel. What the player sees after a resize: every line and box
-// painted at its new place in the colour it had.
 // Wider and narrower: the board takes the room the margins leave, the
 // computer's panel keeps to the right edge and the logo to the middle of the
 // gap; every line and box keeps its colour.

@@ -101,33 +101,6 @@ TEST_F(HighScoresTest, ViewingAndOkRewritesAllFiveRowsAsStored) {
   EXPECT_EQ(again.Score, (Rows{"33", "0", "7", "0", "0"}));
 }
 
-// Two copies of the game each finish a qualifying game and hold the entry
-// window open; both OKs must keep both names. Then a third entry, read when
-// it still qualified, no longer does and is left out.
-TEST_F(HighScoresTest, EntriesOfTwoCopiesAreRankedIntoTheTableAsStoredNow) {
-  const std::string section = HighScoreSection("NOVICE");
-  Store("NOVICE", {"A", "B", "C", "D", "E"}, {"50", "40", "30", "20", "10"});
-  ProfileMan otherCopy(rig.folder.path());
-  HighScoreTable mine = ReadHighScoreTable(profile.ProfileRead(), "NOVICE");
-  HighScoreTable theirs = ReadHighScoreTable(otherCopy.ProfileRead(), "NOVICE");
-  EnterHighScore(mine, HighScoreRowFor(mine, 35), 35);
-  mine.MyName[2] = "Mine";
-  EnterHighScore(theirs, HighScoreRowFor(theirs, 45), 45);
-  theirs.MyName[1] = "Theirs";
-  HighScoreTable late = ReadHighScoreTable(profile.ProfileRead(), "NOVICE");
-  EnterHighScore(late, HighScoreRowFor(late, 15), 15);
-  late.MyName[4] = "Late";
-
-  EXPECT_TRUE(SaveHighScoreTable(otherCopy, theirs));
-  EXPECT_TRUE(SaveHighScoreTable(profile, mine));
-  const HighScoreTable stored = ReadHighScoreTable(profile.ProfileRead(), "NOVICE");
-  EXPECT_EQ(stored.MyName, (Rows{"A", "Theirs", "B", "Mine", "C"}));
-  EXPECT_EQ(stored.Score, (Rows{"50", "45", "40", "35", "30"}));
-
-  EXPECT_FALSE(SaveHighScoreTable(profile, late)) << "15 is below fifth place now";
-  EXPECT_EQ(ReadHighScoreTable(profile.ProfileRead(), "NOVICE").MyName, stored.MyName);
-}
-
 TEST_F(HighScoresTest, EachLevelHasItsOwnTableAndCounters) {
   Store("NOVICE", {"Nina", "", "", "", ""}, {"20", "", "", "", ""});
   Store("EXPERT", {"Xavier", "", "", "", ""}, {"45", "", "", "", ""});

@@ -7,6 +7,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <fcntl.h>
@@ -60,12 +61,6 @@ struct StartingGun {
   }
 };
 
-// Claims every line in turn, the computer answering, to the end of the game.
-void PlayWholeGame(Game& game) {
-  for (const auto line : {testing::H, testing::V})
-    for (int n = 1; n <= kLinesPerOrientation; ++n) testing::Claim(game, line(n));
-}
-
 TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
   TempFolder folder;
   constexpr int kCopies = 3, kGames = 100;
@@ -83,7 +78,7 @@ TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
       gun.Wait();
       int won = 0;
       for (int g = 0; g < kGames; ++g) {
-        PlayWholeGame(game);
+        testing::ClaimEveryLine(game);
         won += game.Player1Score > game.Player2Score;
         game.mnunew_Click();
       }
@@ -98,12 +93,19 @@ TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
   EXPECT_EQ(profile.ProfileReadInt("STATS", "NOVICE_WON"), won);
 }
 
+// Both OKs come after both reads and keep both names, ranked. A third entry,
+// read when it still qualified, no longer does after them and is left out.
 TEST(SharedSettings, TwoCopiesEachAddATableEntryAndBothSurvive) {
   TempFolder folder;
   ProfileMan profile(folder.path());
   const std::string section = HighScoreSection("EXPERT");
-  profile.ProfileWriteString(section, "NAME1", "Old");
-  profile.ProfileWriteString(section, "SCORE1", "20");
+  for (const auto& [row, name, score] : {std::tuple{"1", "Old", "20"}, {"2", "P", "12"}, {"3", "Q", "10"}}) {
+    profile.ProfileWriteString(section, std::string("NAME") + row, name);
+    profile.ProfileWriteString(section, std::string("SCORE") + row, score);
+  }
+  HighScoreTable late = ReadHighScoreTable(profile.ProfileRead(), "EXPERT");
+  EnterHighScore(late, HighScoreRowFor(late, 5), 5);
+  late.MyName[3] = "Late";
 
   // Each copy reads the table and takes the name before either presses OK.
   int ready[2];
@@ -127,8 +129,14 @@ TEST(SharedSettings, TwoCopiesEachAddATableEntryAndBothSurvive) {
   ok.Fire();
   for (const pid_t pid : copies) EXPECT_EQ(ExitStatus(pid), 0);
   const HighScoreTable stored = ReadHighScoreTable(profile.ProfileRead(), "EXPERT");
-  EXPECT_EQ(stored.MyName, (std::array<std::string, 5>{"First", "Second", "Old", "", ""}));
-  EXPECT_EQ(stored.Score, (std::array<std::string, 5>{"30", "25", "20", "0", "0"}));
+  EXPECT_EQ(stored.MyName, (std::array<std::string, 5>{"First", "Second", "Old", "P", "Q"}));
+  EXPECT_EQ(stored.Score, (std::array<std::string, 5>{"30", "25", "20", "12", "10"}));
+
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(SaveHighScoreTable(profile, late)) << "5 is below fifth place now";
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_EQ(ReadHighScoreTable(profile.ProfileRead(), "EXPERT").MyName, stored.MyName);
 }
 
 TEST(SharedSettings, ALockHeldTooLongIsPassedWithOneLineOnStandardError) {

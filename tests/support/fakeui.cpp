@@ -36,4 +36,9 @@ bool Claim(Game& game, Line line) {
   return true;
 }
 
+void ClaimEveryLine(Game& game) {
+  for (const auto line : {H, V})
+    for (int n = 1; n <= kLinesPerOrientation; ++n) Claim(game, line(n));
+}
+
 }  // namespace pellumo::testing

@@ -81,6 +81,9 @@ struct Rig {
 // when the line was not free.
 bool Claim(Game& game, Line line);
 
+// Claims every line in turn, the computer answering, to the end of the game.
+void ClaimEveryLine(Game& game);
+
 constexpr Line H(int n) { return {Orientation::Horizontal, static_cast<std::int16_t>(n)}; }
 constexpr Line V(int n) { return {Orientation::Vertical, static_cast<std::int16_t>(n)}; }
 
