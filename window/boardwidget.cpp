@@ -54,7 +54,7 @@ class LineAccessible : public QAccessibleInterface, public QAccessibleActionInte
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!board_) return {};
-    const QRect r = board_->LineRect(Line().Compass(), Line().n);
+    const QRect r = board_->LineRect(Line());
     return QRect(board_->mapToGlobal(r.topLeft()), r.size());
   }
   QAccessible::Role role() const override { return QAccessible::Button; }
@@ -75,7 +75,7 @@ class LineAccessible : public QAccessibleInterface, public QAccessibleActionInte
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
-  BoardLine Line() const { return BoardWidget::LineOfChild(child_); }
+  pellumo::Line Line() const { return BoardWidget::LineOfChild(child_); }
 
   QPointer<BoardWidget> board_;
   int child_;
@@ -106,8 +106,8 @@ class BoardAccessible : public QAccessibleWidget {
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint pos = Board()->mapFromGlobal(QPoint(x, y));
     for (int i = 0; i < BoardWidget::kLineObjects; ++i) {
-      const BoardLine line = BoardWidget::LineOfChild(i);
-      if (Board()->LineRect(line.Compass(), line.n).contains(pos)) return child(i);
+      const Line line = BoardWidget::LineOfChild(i);
+      if (Board()->LineRect(line).contains(pos)) return child(i);
     }
     return nullptr;
   }
@@ -133,22 +133,23 @@ QAccessibleInterface* BoardAccessibleFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-BoardLine NextLine(const BoardGeometry& geometry, BoardLine from, Arrow arrow) {
-  if (!LineStore::InRange(from.n)) return from;
-  const auto midpoint = [&geometry](BoardLine line) {
-    return Midpoint(line.vertical ? geometry.vline[line.n] : geometry.hline[line.n]);
+Line NextLine(const BoardGeometry& geometry, Line from, Arrow arrow) {
+  if (!LineStore::InRange(from.number)) return from;
+  const auto midpoint = [&geometry](Line line) {
+    return Midpoint(line.orientation == Orientation::Vertical ? geometry.vline[line.number]
+                                                              : geometry.hline[line.number]);
   };
   const Point start = midpoint(from);
   // The arrow's direction, y growing downwards as on the screen.
   const double dx = arrow == Arrow::Left ? -1 : arrow == Arrow::Right ? 1 : 0;
   const double dy = arrow == Arrow::Up ? -1 : arrow == Arrow::Down ? 1 : 0;
-  BoardLine best = from;
+  Line best = from;
   double bestDistance = std::numeric_limits<double>::infinity();
   // Horizontal lines first and in order, and only a clearly nearer line
   // replaces the best so far: equally near lines go to the first seen.
-  for (const bool vertical : {false, true}) {
-    for (int n = 1; n <= kLinesPerOrientation; ++n) {
-      const Point m = midpoint({vertical, n});
+  for (const Orientation o : {Orientation::Horizontal, Orientation::Vertical}) {
+    for (std::int16_t n = 1; n <= kLinesPerOrientation; ++n) {
+      const Point m = midpoint({o, n});
       const double x = m.x - start.x;
       const double y = m.y - start.y;
       const double along = x * dx + y * dy;
@@ -156,7 +157,7 @@ BoardLine NextLine(const BoardGeometry& geometry, BoardLine from, Arrow arrow) {
       if (along < kSameDistance || across > along + kSameDistance) continue;
       const double distance = std::hypot(x, y);
       if (distance < bestDistance - kSameDistance) {
-        best = {vertical, n};
+        best = {o, n};
         bestDistance = distance;
       }
     }
@@ -194,28 +195,30 @@ BoardWidget::BoardWidget(Game& game, QWidget* parent) : QWidget(parent), game_(g
 
 bool BoardWidget::CursorShown() const { return cursorUsed_ && hasFocus() && isEnabled(); }
 
-BoardLine BoardWidget::LineOfChild(int child) {
-  return child < kLinesPerOrientation ? BoardLine{false, child + 1}
-                             : BoardLine{true, child - kLinesPerOrientation + 1};
+Line BoardWidget::LineOfChild(int child) {
+  return child < kLinesPerOrientation
+             ? Line{Orientation::Horizontal, static_cast<std::int16_t>(child + 1)}
+             : Line{Orientation::Vertical, static_cast<std::int16_t>(child - kLinesPerOrientation + 1)};
 }
 
-int BoardWidget::ChildOfLine(BoardLine line) {
-  return line.vertical ? kLinesPerOrientation + line.n - 1 : line.n - 1;
+int BoardWidget::ChildOfLine(Line line) {
+  return line.orientation == Orientation::Vertical ? kLinesPerOrientation + line.number - 1
+                                                   : line.number - 1;
 }
 
 // Who claimed the line, from its fore colour: a replay repaints a human's
 // line in the computer's back colour, but it is still the human's.
-int BoardWidget::OwnerOf(BoardLine line) const {
-  const LineControl* control = game_.lines.Control(line.OnBoard());
+int BoardWidget::OwnerOf(Line line) const {
+  const LineControl* control = game_.lines.Control(line);
   if (control == nullptr || control->ForeColor == kFreeLine) return 0;
   return control->ForeColor == kHumanLine ? 1 : 2;
 }
 
-QString BoardWidget::LineName(BoardLine line) const {
+QString BoardWidget::LineName(Line line) const {
   static const char* const owners[] = {"free", "yours", "the computer's"};
   return QStringLiteral("%1 line %2, %3")
-      .arg(line.vertical ? "Vertical" : "Horizontal")
-      .arg(line.n)
+      .arg(line.orientation == Orientation::Vertical ? "Vertical" : "Horizontal")
+      .arg(line.number)
       .arg(owners[OwnerOf(line)]);
 }
 
@@ -248,15 +251,16 @@ void BoardWidget::SendAccessible(QAccessible::Event type, int child) {
   QAccessible::updateAccessibility(&event);
 }
 
-void BoardWidget::ClaimLine(BoardLine line) {
-  const LineControl* control = game_.lines.Control(line.OnBoard());
+void BoardWidget::ClaimLine(Line line) {
+  const LineControl* control = game_.lines.Control(line);
   if (!isEnabled() || control == nullptr || !control->Enabled) return;
-  emit lineClicked(QString::fromStdString(line.Compass()), line.n);
+  emit lineClicked(QString::fromUtf8(CompassWord(line.orientation).data()), line.number);
 }
 
 void BoardWidget::ShowCursorLine() {
   cursorUsed_ = true;
-  game_.readouts.Text1 = (cursor_.vertical ? "V - " : "H - ") + std::to_string(cursor_.n);
+  game_.readouts.Text1 =
+      (cursor_.orientation == Orientation::Vertical ? "V - " : "H - ") + std::to_string(cursor_.number);
   update();
   emit feedbackChanged();
 }
@@ -278,7 +282,7 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
       QWidget::keyPressEvent(event);
       return;
   }
-  const BoardLine next = NextLine(geometry_, cursor_, *arrow);
+  const Line next = NextLine(geometry_, cursor_, *arrow);
   const bool moved = !(next == cursor_);
   cursor_ = next;
   ShowCursorLine();
@@ -361,10 +365,13 @@ BoardWidget::Hit BoardWidget::HitTest(QPoint pos) const {
 }
 
 QRect BoardWidget::LineRect(const std::string& Compass, int n) const {
-  if (!LineStore::InRange(n)) return {};
-  if (Compass == "horz") return hRects_[n];
-  if (Compass == "vert") return vRects_[n];
-  return {};
+  const auto line = LineNamed(Compass, static_cast<std::int16_t>(n));
+  return line && n == line->number ? LineRect(*line) : QRect();
+}
+
+QRect BoardWidget::LineRect(Line line) const {
+  if (!LineStore::InRange(line.number)) return {};
+  return line.orientation == Orientation::Vertical ? vRects_[line.number] : hRects_[line.number];
 }
 
 QRect BoardWidget::BoxRect(int n) const {
@@ -407,8 +414,8 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     p.fillRect(vRects_[i], ToQColor(game_.lines.vline[i].BackColor, pal));
   }
   if (CursorShown()) {
-    const QRect r = LineRect(cursor_.Compass(), cursor_.n);
-    const LineControl& line = *game_.lines.Control(cursor_.OnBoard());
+    const QRect r = LineRect(cursor_);
+    const LineControl& line = *game_.lines.Control(cursor_);
     const QColor highlight = ToQColor(kHighlight, pal);
     if (line.Enabled) {
       p.fillRect(r, highlight);

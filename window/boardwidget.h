@@ -34,26 +34,13 @@ QColor ToQColor(Colour colour, const QPalette& palette);
 // owner's colour.
 void ResetHighlights(LineStore& lines);
 
-// A line of the board by orientation and number (1..72), as the cursor and
-// assistive tools walk it.
-struct BoardLine {
-  bool vertical = false;
-  int n = 1;
-  // The same line as the line store knows it.
-  Line OnBoard() const {
-    return {vertical ? Orientation::Vertical : Orientation::Horizontal, static_cast<std::int16_t>(n)};
-  }
-  std::string Compass() const { return std::string(CompassWord(OnBoard().orientation)); }
-  bool operator==(const BoardLine&) const = default;
-};
-
 enum class Arrow { Left, Right, Up, Down };
 
 // Where an arrow key takes the line cursor: to the nearest line midpoint
 // within 45 degrees either side of the arrow's direction. Equally near lines
 // go horizontal first, then lower number; with none in that direction the
 // cursor stays on `from`.
-BoardLine NextLine(const BoardGeometry& geometry, BoardLine from, Arrow arrow);
+Line NextLine(const BoardGeometry& geometry, Line from, Arrow arrow);
 
 class BoardWidget : public QWidget {
   Q_OBJECT
@@ -75,6 +62,7 @@ class BoardWidget : public QWidget {
   Hit HitTest(QPoint pos) const;
   // Where line n of an orientation ("horz"/"vert") or box n is painted.
   QRect LineRect(const std::string& Compass, int n) const;
+  QRect LineRect(Line line) const;
   QRect BoxRect(int n) const;
 
   // Pointer feedback.
@@ -86,7 +74,7 @@ class BoardWidget : public QWidget {
   // The keyboard's line cursor. It shows while the board has the focus, once
   // a key has used it: a player who only uses the mouse sees the board as
   // designed.
-  BoardLine Cursor() const { return cursor_; }
+  Line Cursor() const { return cursor_; }
   bool CursorShown() const;
 
   // Repaints from the line store and tells assistive tools which lines have
@@ -97,12 +85,12 @@ class BoardWidget : public QWidget {
   // "You 3, Computer 5". Child i (0..143) of the board is horizontal line
   // i + 1, then vertical line i - 71.
   static constexpr int kLineObjects = kLines;
-  static BoardLine LineOfChild(int child);
-  static int ChildOfLine(BoardLine line);
-  QString LineName(BoardLine line) const;
+  static Line LineOfChild(int child);
+  static int ChildOfLine(Line line);
+  QString LineName(Line line) const;
   QString ScoreText() const;
   // Claims a free line as a click does; a taken one is refused.
-  void ClaimLine(BoardLine line);
+  void ClaimLine(Line line);
 
  signals:
   // A free line was clicked: "horz" or "vert" and its number.
@@ -124,7 +112,7 @@ class BoardWidget : public QWidget {
  private:
   void ShowCursorLine();
   void SendAccessible(QAccessible::Event type, int child);
-  int OwnerOf(BoardLine line) const;
+  int OwnerOf(Line line) const;
 
   Game& game_;
   BoardGeometry geometry_;
@@ -132,7 +120,7 @@ class BoardWidget : public QWidget {
   std::array<QRect, kLinesPerOrientation + 1> hRects_{};
   std::array<QRect, kLinesPerOrientation + 1> vRects_{};
   Hit pressed_;
-  BoardLine cursor_;
+  Line cursor_{Orientation::Horizontal, 1};
   bool cursorUsed_ = false;
   // What assistive tools were last told: each line's owner and the scores.
   std::array<int, kLineObjects> owners_{};

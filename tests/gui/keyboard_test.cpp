@@ -50,8 +50,6 @@ namespace pellumo::testing {
 namespace {
 
 constexpr Arrow kArrows[] = {Arrow::Left, Arrow::Right, Arrow::Up, Arrow::Down};
-constexpr BoardLine H(int n) { return {false, n}; }
-constexpr BoardLine V(int n) { return {true, n}; }
 
 Qt::Key KeyOf(Arrow arrow) {
   switch (arrow) {
@@ -70,7 +68,7 @@ void Press(const GuiRig& rig, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt:
 }
 
 // The arrow keys that walk the cursor from one line to another, fewest first.
-std::vector<Arrow> PathTo(const BoardGeometry& g, BoardLine from, BoardLine to) {
+std::vector<Arrow> PathTo(const BoardGeometry& g, Line from, Line to) {
   std::map<int, std::pair<int, Arrow>> cameFrom{{BoardWidget::ChildOfLine(from), {-1, {}}}};
   std::deque<int> queue{BoardWidget::ChildOfLine(from)};
   while (!queue.empty()) {
@@ -89,7 +87,7 @@ std::vector<Arrow> PathTo(const BoardGeometry& g, BoardLine from, BoardLine to) 
   return path;
 }
 
-void WalkTo(const GuiRig& rig, BoardLine to) {
+void WalkTo(const GuiRig& rig, Line to) {
   BoardWidget* board = rig.window().picture1;
   for (Arrow arrow : PathTo(board->Geometry(), board->Cursor(), to)) Press(rig, KeyOf(arrow));
   ASSERT_EQ(board->Cursor(), to);
@@ -108,14 +106,14 @@ std::vector<std::tuple<std::string, int, int>> History(const Game& game) {
 // half a box away lies within 45 degrees of Right but not of Down.
 TEST(LineCursor, ArrowsTakeTheNearestLineInTheirConeAndStopAtTheEdge) {
   const BoardGeometry g = LayoutBoard(5088, 6135, 5088);
-  const std::tuple<BoardLine, Arrow, BoardLine> cases[] = {
+  const std::tuple<Line, Arrow, Line> cases[] = {
       {H(1), Arrow::Right, V(2)},  {H(1), Arrow::Down, H(9)},   {H(1), Arrow::Left, V(1)},
       {H(1), Arrow::Up, H(1)},     {V(1), Arrow::Left, V(1)},   {V(2), Arrow::Up, V(2)},
       {H(72), Arrow::Down, H(72)}, {V(72), Arrow::Right, V(72)}, {V(10), Arrow::Down, V(19)},
       // H 2 and H 10 are equally near: the lower number.
       {V(2), Arrow::Right, H(2)},  {V(11), Arrow::Left, H(9)}};
   for (const auto& [from, arrow, to] : cases) {
-    EXPECT_EQ(NextLine(g, from, arrow), to) << from.Compass() << from.n << " " << int(arrow);
+    EXPECT_EQ(NextLine(g, from, arrow), to) << ::testing::PrintToString(from) << " " << int(arrow);
   }
   // A vertical line exactly as near as a horizontal one: the horizontal.
   BoardGeometry tied = g;
@@ -128,8 +126,8 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
   MainWindow& w = rig.window();
   BoardWidget* board = w.picture1;
   Game& game = rig.game();
-  const auto shown = [&](BoardLine line) {
-    return board->grab().toImage().pixelColor(board->LineRect(line.Compass(), line.n).center());
+  const auto shown = [&](Line line) {
+    return board->grab().toImage().pixelColor(board->LineRect(line).center());
   };
   const QColor highlight = ToQColor(kHighlight, board->palette());
   ASSERT_EQ(QApplication::focusWidget(), board);
@@ -147,11 +145,11 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
 
   // The cursor shows in the highlight and names its line; the line store
   // keeps the free colour, and the line left behind shows it again.
-  const BoardLine free = game.lines.vline[2].Enabled ? V(2) : V(11);
+  const Line free = game.lines.vline[2].Enabled ? V(2) : V(11);
   WalkTo(rig, free);
-  EXPECT_EQ(w.Text1->text(), QString("V - %1").arg(free.n));
+  EXPECT_EQ(w.Text1->text(), QString("V - %1").arg(free.number));
   EXPECT_EQ(shown(free), highlight);
-  EXPECT_EQ(game.lines.vline[free.n].BackColor, kFreeLine);
+  EXPECT_EQ(game.lines.vline[free.number].BackColor, kFreeLine);
   // Only while the board has the focus.
   Press(rig, Qt::Key_Tab);
   EXPECT_EQ(shown(free), ToQColor(kFreeLine, board->palette()));
@@ -170,7 +168,7 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
   rig.ClickLine("horz", 72);
   EXPECT_EQ(game.GameMoves.Count(), 4);
   Press(rig, Qt::Key_Space);
-  EXPECT_EQ(game.lines.vline[free.n].BackColor, kHumanLine);
+  EXPECT_EQ(game.lines.vline[free.number].BackColor, kHumanLine);
   EXPECT_EQ(game.GameMoves.Count(), 6);
   EXPECT_EQ(board->Cursor(), free);
 }
@@ -179,23 +177,23 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
 // The cursor sits on the line it will answer with: a painted cursor leaves
 // the answer alone.
 TEST(KeyboardPlay, TheComputerChoosesAlikeWithOrWithoutTheCursor) {
-  const BoardLine script[] = {H(20), V(30), H(45), V(5), H(60), V(50), H(3), V(66)};
+  const Line script[] = {H(20), V(30), H(45), V(5), H(60), V(50), H(3), V(66)};
   std::vector<std::tuple<std::string, int, int>> plain;
   for (bool keyboard : {false, true}) {
     GuiRig rig;
     Game& game = rig.game();
     for (std::size_t k = 0; k < std::size(script); ++k) {
-      const BoardLine line = script[k];
-      if (!game.lines.Control(line.OnBoard())->Enabled) continue;
+      const Line line = script[k];
+      if (!game.lines.Control(line)->Enabled) continue;
       if (keyboard) {
         // The first answer to this move in the game without the cursor.
         const auto from = std::find(plain.begin(), plain.end(),
-                                    std::tuple(line.Compass(), line.n, 1));
+                                    std::tuple(std::string(CompassWord(line.orientation)), line.number, 1));
         ASSERT_NE(from, plain.end());
         const auto& [compass, n, player] = *(from + 1);
-        WalkTo(rig, {compass == "vert", n});
+        WalkTo(rig, *LineNamed(compass, static_cast<std::int16_t>(n)));
       }
-      rig.ClickLine(line.Compass(), line.n);
+      rig.ClickLine(std::string(CompassWord(line.orientation)), line.number);
     }
     if (keyboard) {
       EXPECT_EQ(History(game), plain);
@@ -346,7 +344,7 @@ TEST(Accessibility, LinesAreNamedByOwnerAndMovesClaimsAndScoresAreAnnounced) {
   events.clear();
   iface->child(8)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   const Moves& answer = rig.game().GameMoves.Item(2);
-  const int answerChild = BoardWidget::ChildOfLine({answer.Compass == "vert", answer.LineNum});
+  const int answerChild = BoardWidget::ChildOfLine(*LineNamed(answer.Compass, answer.LineNum));
   const QString answerName = QString("%1 line %2, the computer's")
                                  .arg(answer.Compass == "vert" ? "Vertical" : "Horizontal")
                                  .arg(answer.LineNum);
