@@ -6,11 +6,6 @@
 namespace pellumo::testing {
 namespace {
 
-void Finish(Game& game, std::int16_t human, std::int16_t computer) {
-  game.Player1Score = human;
-  game.Player2Score = computer;
-  game.GameOver();
-}
 // The one high-score window, or nullptr when none exists.
 QWidget* Window() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

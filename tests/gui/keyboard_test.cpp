@@ -49,17 +49,10 @@ namespace pellumo::testing {
 
 namespace {
 
-constexpr Arrow kArrows[] = {Arrow::Left, Arrow::Right, Arrow::Up, Arrow::Down};
-
-Qt::Key KeyOf(Arrow arrow) {
-  switch (arrow) {
-    case Arrow::Left: return Qt::Key_Left;
-    case Arrow::Right: return Qt::Key_Right;
-    case Arrow::Up: return Qt::Key_Up;
-    case Arrow::Down: return Qt::Key_Down;
-  }
-  return Qt::Key_unknown;
-}
+constexpr std::pair<Arrow, Qt::Key> kArrows[] = {{Arrow::Left, Qt::Key_Left},
+                                                 {Arrow::Right, Qt::Key_Right},
+                                                 {Arrow::Up, Qt::Key_Up},
+                                                 {Arrow::Down, Qt::Key_Down}};
 
 // A key as the keyboard gives it: to whichever widget has the focus, after
 // the window's shortcuts have had their chance.
@@ -68,18 +61,18 @@ void Press(const GuiRig& rig, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt:
 }
 
 // The arrow keys that walk the cursor from one line to another, fewest first.
-std::vector<Arrow> PathTo(const BoardGeometry& g, Line from, Line to) {
-  std::map<int, std::pair<int, Arrow>> cameFrom{{BoardWidget::ChildOfLine(from), {-1, {}}}};
+std::vector<Qt::Key> PathTo(const BoardGeometry& g, Line from, Line to) {
+  std::map<int, std::pair<int, Qt::Key>> cameFrom{{BoardWidget::ChildOfLine(from), {-1, {}}}};
   std::deque<int> queue{BoardWidget::ChildOfLine(from)};
   while (!queue.empty()) {
     const int at = queue.front();
     queue.pop_front();
-    for (Arrow arrow : kArrows) {
+    for (const auto [arrow, key] : kArrows) {
       const int next = BoardWidget::ChildOfLine(NextLine(g, BoardWidget::LineOfChild(at), arrow));
-      if (cameFrom.emplace(next, std::pair{at, arrow}).second) queue.push_back(next);
+      if (cameFrom.emplace(next, std::pair{at, key}).second) queue.push_back(next);
     }
   }
-  std::vector<Arrow> path;
+  std::vector<Qt::Key> path;
   for (int at = BoardWidget::ChildOfLine(to); cameFrom.at(at).first != -1;
        at = cameFrom.at(at).first) {
     path.insert(path.begin(), cameFrom.at(at).second);
@@ -89,7 +82,7 @@ std::vector<Arrow> PathTo(const BoardGeometry& g, Line from, Line to) {
 
 void WalkTo(const GuiRig& rig, Line to) {
   BoardWidget* board = rig.window().picture1;
-  for (Arrow arrow : PathTo(board->Geometry(), board->Cursor(), to)) Press(rig, KeyOf(arrow));
+  for (Qt::Key key : PathTo(board->Geometry(), board->Cursor(), to)) Press(rig, key);
   ASSERT_EQ(board->Cursor(), to);
 }
 

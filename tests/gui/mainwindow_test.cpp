@@ -72,14 +72,9 @@ TEST(PointerFeedback, FreeLinesLightUpAndNameThemselves) {
   EXPECT_EQ(lines.vline[72].BackColor, kHighlight);
   // ...until an open box, which puts them back and clears the read-out...
   rig.MoveTo(rig.window().picture1->BoxRect(20).center());
-  for (int i = 1; i <= kLinesPerOrientation; ++i) {  // the last ones too
-    if (lines.hline[i].Enabled) {
-      EXPECT_EQ(lines.hline[i].BackColor, kFreeLine) << "horz " << i;
-    }
-    if (lines.vline[i].Enabled) {
-      EXPECT_EQ(lines.vline[i].BackColor, kFreeLine) << "vert " << i;
-    }
-  }
+  for (int i = 1; i <= kLinesPerOrientation; ++i)  // the last ones too
+    for (const LineControl* line : {&lines.hline[i], &lines.vline[i]})
+      if (line->Enabled) EXPECT_EQ(line->BackColor, kFreeLine) << i;
   EXPECT_TRUE(rig.window().Text1->text().isEmpty());
   // ...or the background, which a taken line counts as; the read-out stays.
   rig.MoveTo(rig.LineCentre("vert", 3));
@@ -111,7 +106,7 @@ TEST(NewGame, YesDuringAFlashWaitsForTheTurnThenStartsAFreshBoard) {
   EXPECT_FALSE(w.mnuReplay->isEnabled());
   EXPECT_TRUE(w.mnuDiff[1]->isChecked());
   rig.ShowBoxProperty(8);
-  for (int i = 1; i <= 64; ++i) EXPECT_EQ(w.mystat[i]->text(), "0") << i;
+  for (int i = 1; i <= kBoxes; ++i) EXPECT_EQ(w.mystat[i]->text(), "0") << i;
 }
 
 TEST(TurnSafety, ExitAndCloseDuringAFlashQuitOnlyAfterTheTurn) {
@@ -175,11 +170,11 @@ TEST(Resize, TheBoardFollowsTheWindowBothWaysAndKeepsEveryColour) {
     const auto same = [&](QRect r, Colour c) {
       return shown.pixelColor(r.center()) == ToQColor(c, board->palette());
     };
-    for (int i = 1; i <= 72; ++i) {
+    for (int i = 1; i <= kLinesPerOrientation; ++i) {
       EXPECT_TRUE(same(board->LineRect("horz", i), lines.hline[i].BackColor)) << "horz " << i;
       EXPECT_TRUE(same(board->LineRect("vert", i), lines.vline[i].BackColor)) << "vert " << i;
     }
-    for (int i = 1; i <= 64; ++i) EXPECT_TRUE(same(board->BoxRect(i), boxes[i].BackColor)) << i;
+    for (int i = 1; i <= kBoxes; ++i) EXPECT_TRUE(same(board->BoxRect(i), boxes[i].BackColor)) << i;
   }
 }
 
@@ -210,7 +205,7 @@ TEST(DebugStrip, OpensWideShowsEachPropertyAndStaysForTheRun) {
       {6, [](int j, int) { return j; }}, {7, [](int j, int) { return j + 8; }}};
   for (const auto& [index, line] : entries) {
     rig.ShowBoxProperty(index);
-    for (int j = 1; j <= 64; ++j)
+    for (int j = 1; j <= kBoxes; ++j)
       EXPECT_EQ(w.mystat[j]->text(), QString::number(line(j, (j - 1) / 8)))
           << qPrintable(w.Combo1->itemText(index)) << " of box " << j;
   }

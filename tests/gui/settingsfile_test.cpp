@@ -47,9 +47,7 @@ TEST(SettingsFile, EveryStoredValueIsReadAndWhatIsUnchangedStaysByteForByte) {
   EXPECT_EQ(rig.Settings(), kHandWritten) << "Save Size of the stored size";
 
   // A lost game that makes no table changes one count and nothing else.
-  rig.game().Player1Score = 10;
-  rig.game().Player2Score = 54;
-  rig.game().GameOver();
+  Finish(rig.game(), 10, 54);
   std::string counted = kHandWritten;
   counted.replace(counted.find("EXPERT_PLAY=9"), 13, "EXPERT_PLAY=10");
   EXPECT_EQ(rig.Settings(), counted);

@@ -53,6 +53,13 @@ class RecordingUi : public GameUi {
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 
+// Ends the game with these scores, as the last line would.
+inline void Finish(Game& game, int human, int computer) {
+  game.Player1Score = static_cast<std::int16_t>(human);
+  game.Player2Score = static_cast<std::int16_t>(computer);
+  game.GameOver();
+}
+
 struct Rig {
   TempFolder folder;
   ProfileMan profile{folder.path()};
@@ -69,12 +76,7 @@ struct Rig {
     game.Load();
   }
 
-  // Ends the game with these scores, as the last line would.
-  void Finish(int human, int computer) {
-    game.Player1Score = static_cast<std::int16_t>(human);
-    game.Player2Score = static_cast<std::int16_t>(computer);
-    game.GameOver();
-  }
+  void Finish(int human, int computer) { testing::Finish(game, human, computer); }
 };
 
 // Takes a line as the current player through the claim path; returns false
