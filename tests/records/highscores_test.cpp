@@ -1,5 +1,7 @@
-// The high-score table of each level: where a finished game's score goes,
-// what the window shows for stored values, and what OK writes back.
+// The high-score table of each level: what the window shows for stored
+// values, and what OK writes back. The window's own tests
+// (tests/gui/highscorewindow_test.cpp) drive the entry of a finished game's
+// score through the real window: ranking, ties and the level it goes to.
 #include "records/highscores.h"
 
 #include <gtest/gtest.h>
@@ -8,92 +10,45 @@
 #include <string>
 #include <tuple>
 
+#include "records/profileman.h"
 #include "support/fakeui.h"
 
 namespace pellumo {
 namespace {
 
-using testing::Rig;
-
 using Rows = std::array<std::string, kHighScoreRows>;
-const std::string kEntry = "Enter Your Name Here";
+const std::string kSection = HighScoreSection("NOVICE");
 
-struct HighScoresTest : ::testing::Test {
-  Rig rig{true};
-  Game& game = rig.game;
-  ProfileMan& profile = rig.profile;
-
-  void Store(const std::string& level, const Rows& names, const Rows& scores) {
-    for (std::size_t i = 0; i < kHighScoreRows; ++i) {
-      profile.ProfileWriteString(HighScoreSection(level), "NAME" + std::to_string(i + 1), names[i]);
-      profile.ProfileWriteString(HighScoreSection(level), "SCORE" + std::to_string(i + 1), scores[i]);
-    }
-  }
-  void Stats(const char* played, const char* won) {
-    profile.ProfileWriteString("STATS", "NOVICE_PLAY", played);
-    profile.ProfileWriteString("STATS", "NOVICE_WON", won);
-  }
-  // Runs the window's load the way the end of a game does.
-  HighScoreTable Load(HighScoreLoad expected) {
-    HighScoreTable table;
-    EXPECT_EQ(HighScoreFormLoad(profile, game.DifficultyLevel, game.Player1Score,
-                                game.NewHighScore, table),
-              expected);
-    EXPECT_FALSE(game.NewHighScore) << "the load must always clear the pending entry";
-    return table;
-  }
-};
-
-TEST_F(HighScoresTest, FirstWinAtALevelTakesTheTopRowOfAnEmptyTable) {
-  rig.Finish(40, 24);
-  const HighScoreTable table = Load(HighScoreLoad::Entry);
-  EXPECT_EQ((std::tuple{table.EntryRow, table.GPlay, table.GWon, table.PctWon}),
-            (std::tuple{0, "1", "1", "100.0%"}));
-  EXPECT_EQ(table.MyName, (Rows{kEntry, " ", " ", " ", " "}));
-  EXPECT_EQ(table.Score, (Rows{"40", "", "", "", ""}));
-  EXPECT_EQ(profile.ProfileReadString("HIGH_SCORES_NOVICE", "NAME1"), "*") << "nothing stored before OK";
-}
-
-// No threshold is stored, so every positive score asks for the window; the
-// table decides. A lost game enters as well; a tie keeps the older entry.
-TEST_F(HighScoresTest, AScoreEntersAboveTheFirstRowItBeatsAndPushesTheRestDown) {
-  const Rows abcde{"A", "B", "C", "D", "E"};
-  for (auto [stored, score, row, names, scores] :
-       {std::tuple{Rows{"30", "25", "20", "15", "10"}, 12, 4, Rows{"A", "B", "C", "D", kEntry},
-                   Rows{"30", "25", "20", "15", "12"}},
-        {{"50", "40", "30", "20", "10"}, 35, 2, {"A", "B", kEntry, "C", "D"}, {"50", "40", "35", "30", "20"}},
-        {{"20", "20", "20", "20", "20"}, 20, -1, abcde, {"20", "20", "20", "20", "20"}}}) {
-    SCOPED_TRACE(score);
-    Store("NOVICE", abcde, stored);
-    rig.Finish(score, 64 - score);
-    const HighScoreTable table = Load(row < 0 ? HighScoreLoad::NoEntry : HighScoreLoad::Entry);
-    EXPECT_EQ(table.EntryRow, row);
-    EXPECT_EQ(table.MyName, names);
-    EXPECT_EQ(table.Score, scores);
-  }
-  // A score of 0 never beats the empty rows of a fresh table either.
-  EXPECT_EQ(HighScoreRowFor(ReadHighScoreTable(profile.ProfileRead(), "EXPERT"), 0), -1);
+// Only a stored threshold below 0 lets such a score ask for the window; the
+// load clears the pending entry all the same.
+TEST(HighScoreTable, AScoreOfZeroNeverBeatsTheEmptyRowsOfAFreshTable) {
+  testing::TempFolder folder;
+  ProfileMan profile(folder.path());
+  bool pending = true;
+  HighScoreTable table;
+  EXPECT_EQ(HighScoreFormLoad(profile, "NOVICE", 0, pending, table), HighScoreLoad::NoEntry);
+  EXPECT_FALSE(pending);
 }
 
 // OK on a table that was only viewed writes the rows as stored now: whatever
 // the window holds in them, and whatever it read, never overwrites a row.
-TEST_F(HighScoresTest, ViewingAndOkRewritesAllFiveRowsAsStored) {
-  const std::string section = HighScoreSection("NOVICE");
-  profile.ProfileWriteString(section, "NAME1", "Ann");
-  profile.ProfileWriteString(section, "SCORE1", "33 boxes");
-  profile.ProfileWriteString(section, "NAME2", "Bob");  // score absent
-  profile.ProfileWriteString(section, "SCORE4", "12");  // name absent: not read
+TEST(HighScoreTable, ViewingAndOkRewritesAllFiveRowsAsStored) {
+  testing::TempFolder folder;
+  // Bob's score is absent; a score without its name is not read.
+  testing::WriteFile(folder.file("pellumo.ini"),
+                     "[HIGH_SCORES_NOVICE]\nNAME1=Ann\nSCORE1=33 boxes\nNAME2=Bob\nSCORE4=12\n");
+  ProfileMan profile(folder.path());
 
-  HighScoreTable table = Load(HighScoreLoad::Viewing);
+  HighScoreTable table = ReadHighScoreTable(profile.ProfileRead(), "NOVICE");
   EXPECT_EQ(table.MyName, (Rows{"Ann", "Bob", " ", " ", " "}));
   EXPECT_EQ(table.Score, (Rows{"33", "", "", "", ""}));
   EXPECT_EQ((std::tuple{table.GPlay, table.PctWon}), (std::tuple{"0", ""}));
 
   table.MyName[1] = "Zed";
-  profile.ProfileWriteString(section, "NAME3", "Cy");  // another copy's OK
-  profile.ProfileWriteString(section, "SCORE3", "7");
+  profile.ProfileWriteString(kSection, "NAME3", "Cy");  // another copy's OK
+  profile.ProfileWriteString(kSection, "SCORE3", "7");
   EXPECT_TRUE(SaveHighScoreTable(profile, table));
-  EXPECT_EQ(profile.ProfileReadString(section, "SCORE1"), "33");
+  EXPECT_EQ(profile.ProfileReadString(kSection, "SCORE1"), "33");
   // A blank row is stored as an empty name with an empty score, which from
   // then on shows as a row scoring 0.
   const HighScoreTable again = ReadHighScoreTable(profile.ProfileRead(), "NOVICE");
@@ -101,39 +56,17 @@ TEST_F(HighScoresTest, ViewingAndOkRewritesAllFiveRowsAsStored) {
   EXPECT_EQ(again.Score, (Rows{"33", "0", "7", "0", "0"}));
 }
 
-TEST_F(HighScoresTest, EachLevelHasItsOwnTableAndCounters) {
-  Store("NOVICE", {"Nina", "", "", "", ""}, {"20", "", "", "", ""});
-  Store("EXPERT", {"Xavier", "", "", "", ""}, {"45", "", "", "", ""});
-  profile.ProfileWriteString("STATS", "NOVICE_PLAY", "3");
-  profile.ProfileWriteString("STATS", "EXPERT_PLAY", "8");
-  profile.ProfileWriteString("STATS", "EXPERT_WON", "1");
-  EXPECT_EQ(Load(HighScoreLoad::Viewing).MyName[0], "Nina");
-
-  game.mnuDiff_Click(2);
-  HighScoreTable table = Load(HighScoreLoad::Viewing);
-  EXPECT_EQ((std::tuple{table.MyName[0], table.PctWon}), (std::tuple{"Xavier", "12.5%"}));
-
-  // A game at the new level counts there and is entered there.
-  rig.Finish(30, 34);
-  table = Load(HighScoreLoad::Entry);
-  EXPECT_EQ((std::tuple{table.EntryRow, table.GPlay}), (std::tuple{1, "9"}));
-
-  // The window stays usable beside the game: a level changed before OK must
-  // not move this table into the other level's section.
-  game.mnuDiff_Click(0);
-  SaveHighScoreTable(profile, table);
-  EXPECT_EQ(profile.ProfileReadString("HIGH_SCORES_EXPERT", "NAME2"), kEntry);
-  EXPECT_EQ(profile.ProfileReadString("HIGH_SCORES_NOVICE", "SCORE2"), "");
-}
-
-TEST_F(HighScoresTest, StoredValuesThatAreNotNumbersShowTheirLeadingNumber) {
-  Store("NOVICE", {"A", "B", "C", "D", "E"}, {"lots", "17.5", "16.5 pts", "99999", " -5x"});
-  Stats("seven", "3 wins");
-  HighScoreTable table = Load(HighScoreLoad::Viewing);
+TEST(HighScoreTable, StoredValuesThatAreNotNumbersShowTheirLeadingNumber) {
+  ProfileText stored(
+      "[HIGH_SCORES_NOVICE]\nNAME1=A\nSCORE1=lots\nNAME2=B\nSCORE2=17.5\nNAME3=C\n"
+      "SCORE3=16.5 pts\nNAME4=D\nSCORE4=99999\nNAME5=E\nSCORE5=-5x\n"
+      "[STATS]\nNOVICE_PLAY=seven\nNOVICE_WON=3 wins\n");
+  HighScoreTable table = ReadHighScoreTable(stored, "NOVICE");
   EXPECT_EQ(table.Score, (Rows{"0", "18", "16", "32767", "-5"}));
   EXPECT_EQ((std::tuple{table.GPlay, table.GWon}), (std::tuple{"0", "3"}));
-  Stats("4 games", "");  // an empty stored counter leaves its box empty
-  table = Load(HighScoreLoad::Viewing);
+  stored.ProfileWriteString("STATS", "NOVICE_PLAY", "4 games");
+  stored.ProfileWriteString("STATS", "NOVICE_WON", "");  // leaves its box empty
+  table = ReadHighScoreTable(stored, "NOVICE");
   EXPECT_EQ((std::tuple{table.GPlay, table.GWon}), (std::tuple{"4", ""}));
 }
 

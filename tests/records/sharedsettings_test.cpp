@@ -5,24 +5,22 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <numeric>
 #include <random>
+#include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <pwd.h>
 #include <unistd.h>
 
-#include "computer/computer.h"
 #include "records/highscores.h"
 #include "records/inifile.h"
 #include "records/places.h"
 #include "records/profileman.h"
-#include "records/settingslock.h"
 #include "support/fakeui.h"
 
 namespace pellumo {
@@ -40,54 +38,47 @@ pid_t Spawn(const std::function<int()>& body) {
   return pid;
 }
 
-int ExitStatus(pid_t pid) {
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+// Runs body(0) .. body(count - 1) in child processes that all start at the
+// same moment; their exit statuses in that order, -1 for one that did not exit.
+std::vector<int> AllAtOnce(int count, const std::function<int(int)>& body) {
+  int gun[2];  // its closing starts every child blocked on reading it
+  EXPECT_EQ(::pipe(gun), 0);
+  std::vector<pid_t> copies;
+  for (int c = 0; c < count; ++c) {
+    copies.push_back(Spawn([&] {
+      ::close(gun[1]);
+      char byte;
+      [[maybe_unused]] ssize_t n = ::read(gun[0], &byte, 1);
+      return body(c);
+    }));
+  }
+  ::close(gun[0]);
+  ::close(gun[1]);
+  std::vector<int> statuses;
+  for (const pid_t pid : copies) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    statuses.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+  }
+  return statuses;
 }
-
-// A pipe whose closing starts every child blocked on it at the same moment.
-struct StartingGun {
-  int fds[2];
-  StartingGun() { EXPECT_EQ(::pipe(fds), 0); }
-  void Wait() {  // in a child
-    ::close(fds[1]);
-    char byte;
-    [[maybe_unused]] ssize_t n = ::read(fds[0], &byte, 1);
-  }
-  void Fire() {
-    ::close(fds[0]);
-    ::close(fds[1]);
-  }
-};
 
 TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
   TempFolder folder;
   constexpr int kCopies = 3, kGames = 100;
-  StartingGun gun;
-  std::vector<pid_t> copies;
-  for (int c = 0; c < kCopies; ++c) {
-    copies.push_back(Spawn([&] {  // exits with the number of games won
-      ProfileMan profile(folder.path());
-      testing::RecordingUi ui;
-      ScriptedRandom random(1000 + c);
-      ComputerPlayer computer(random);
-      Game game(profile, ui, computer.TurnHook());
-      ui.game = &game;
-      game.Load();
-      gun.Wait();
-      int won = 0;
-      for (int g = 0; g < kGames; ++g) {
-        testing::ClaimEveryLine(game);
-        won += game.Player1Score > game.Player2Score;
-        game.mnunew_Click();
-      }
-      return won;
-    }));
-  }
-  gun.Fire();
-  int won = 0;
-  for (const pid_t pid : copies) won += ExitStatus(pid);
+  const std::vector<int> wins = AllAtOnce(kCopies, [&](int c) {  // the games each copy won
+    testing::Rig copy;
+    copy.profile.ProfilePath = folder.file("pellumo.ini");
+    copy.random.Seed(1000 + c);
+    int won = 0;
+    for (int g = 0; g < kGames; ++g) {
+      testing::ClaimEveryLine(copy.game);
+      won += copy.game.Player1Score > copy.game.Player2Score;
+      copy.game.mnunew_Click();
+    }
+    return won;
+  });
+  const int won = std::accumulate(wins.begin(), wins.end(), 0);
   ProfileMan profile(folder.path());
   EXPECT_EQ(profile.ProfileReadInt("STATS", "NOVICE_PLAY"), kCopies * kGames);
   EXPECT_EQ(profile.ProfileReadInt("STATS", "NOVICE_WON"), won);
@@ -97,37 +88,23 @@ TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
 // read when it still qualified, no longer does after them and is left out.
 TEST(SharedSettings, TwoCopiesEachAddATableEntryAndBothSurvive) {
   TempFolder folder;
+  WriteFile(folder.file("pellumo.ini"),
+            "[HIGH_SCORES_EXPERT]\nNAME1=Old\nSCORE1=20\nNAME2=P\nSCORE2=12\nNAME3=Q\nSCORE3=10\n");
   ProfileMan profile(folder.path());
-  const std::string section = HighScoreSection("EXPERT");
-  for (const auto& [row, name, score] : {std::tuple{"1", "Old", "20"}, {"2", "P", "12"}, {"3", "Q", "10"}}) {
-    profile.ProfileWriteString(section, std::string("NAME") + row, name);
-    profile.ProfileWriteString(section, std::string("SCORE") + row, score);
-  }
-  HighScoreTable late = ReadHighScoreTable(profile.ProfileRead(), "EXPERT");
-  EnterHighScore(late, HighScoreRowFor(late, 5), 5);
-  late.MyName[3] = "Late";
+  // The table as the window of a copy holds it once its name is typed.
+  const auto entered = [&](const char* name, std::int16_t score) {
+    HighScoreTable table = ReadHighScoreTable(profile.ProfileRead(), "EXPERT");
+    const int row = HighScoreRowFor(table, score);
+    EnterHighScore(table, row, score);
+    table.MyName[static_cast<std::size_t>(row)] = name;
+    return table;
+  };
+  const HighScoreTable late = entered("Late", 5);
 
-  // Each copy reads the table and takes the name before either presses OK.
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  StartingGun ok;
-  std::vector<pid_t> copies;
-  for (const auto& [name, score] : {std::pair{"First", 30}, {"Second", 25}}) {
-    copies.push_back(Spawn([&, name = name, score = score] {
-      ProfileMan mine(folder.path());
-      HighScoreTable table = ReadHighScoreTable(mine.ProfileRead(), "EXPERT");
-      const int row = HighScoreRowFor(table, static_cast<std::int16_t>(score));
-      EnterHighScore(table, row, static_cast<std::int16_t>(score));
-      table.MyName[static_cast<std::size_t>(row)] = name;
-      [[maybe_unused]] ssize_t n = ::write(ready[1], "r", 1);
-      ok.Wait();
-      return SaveHighScoreTable(mine, table) ? 0 : 1;
-    }));
-  }
-  char byte;
-  for (int i = 0; i < 2; ++i) ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-  ok.Fire();
-  for (const pid_t pid : copies) EXPECT_EQ(ExitStatus(pid), 0);
+  // Each copy has read the table and taken the name before either presses OK.
+  const HighScoreTable tables[] = {entered("First", 30), entered("Second", 25)};
+  EXPECT_EQ(AllAtOnce(2, [&](int c) { return SaveHighScoreTable(profile, tables[c]) ? 0 : 1; }),
+            (std::vector<int>{0, 0}));
   const HighScoreTable stored = ReadHighScoreTable(profile.ProfileRead(), "EXPERT");
   EXPECT_EQ(stored.MyName, (std::array<std::string, 5>{"First", "Second", "Old", "P", "Q"}));
   EXPECT_EQ(stored.Score, (std::array<std::string, 5>{"30", "25", "20", "12", "10"}));
@@ -143,16 +120,13 @@ TEST(SharedSettings, ALockHeldTooLongIsPassedWithOneLineOnStandardError) {
   TempFolder folder;
   ProfileMan profile(folder.path());
   profile.LockPatience = std::chrono::milliseconds(50);
-  profile.ProfileWriteString("DIFFICULTY", "LEVEL", "0");  // makes the lock file
 
+  // A free lock is taken silently (the first save makes its file); then
+  // another copy is stuck with it: this open file is a holder of its own.
   ::testing::internal::CaptureStderr();
   profile.ProfileWriteString("DIFFICULTY", "LEVEL", "1");
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "a free lock is taken silently";
-
-  // Another copy stuck with the lock: this open file is a holder of its own.
   const int holder = ::open(folder.file("pellumo.ini.lock").c_str(), O_RDWR);
-  ASSERT_EQ(::flock(holder, LOCK_EX), 0);
-  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(::flock(holder, LOCK_EX), 0);
   EXPECT_EQ(profile.ProfileWriteString("DIFFICULTY", "LEVEL", "2"), 1);
   const std::string said = ::testing::internal::GetCapturedStderr();
   ::close(holder);
@@ -183,37 +157,33 @@ TEST(SharedSettings, KilledWritersLeaveAWholeFileAndNoLitter) {
     ::kill(writer, SIGKILL);
     ::waitpid(writer, nullptr, 0);
     if (!fs::exists(ini)) continue;  // killed before its first save
-    const std::string text = ReadFile(ini);
-    ASSERT_TRUE(IniLookup(text, "Padding", "P") == padding) << "round " << round;
-    ASSERT_TRUE(IniLookup(text, "STATS", "NOVICE_PLAY")) << "round " << round;
+    // The padding is the file's last entry: a file cut short loses it.
+    ASSERT_TRUE(IniLookup(ReadFile(ini), "Padding", "P") == padding) << "round " << round;
   }
   ProfileMan profile(folder.path());
   ASSERT_EQ(profile.ProfileWriteString("DIFFICULTY", "LEVEL", "0"), 1);
-  std::vector<std::string> entries;
-  for (const auto& e : fs::directory_iterator(folder.path())) entries.push_back(e.path().filename());
-  std::sort(entries.begin(), entries.end());
-  EXPECT_EQ(entries, (std::vector<std::string>{"pellumo.ini", "pellumo.ini.lock"}));
+  std::set<std::string> entries;
+  for (const auto& e : fs::directory_iterator(folder.path())) entries.insert(e.path().filename());
+  EXPECT_EQ(entries, (std::set<std::string>{"pellumo.ini", "pellumo.ini.lock"}));
 }
 
 TEST(SharedSettings, ASaveRemovesOnlyTheTemporaryFilesOfItsOwnFile) {
   TempFolder folder;
-  for (const char* name : {"pellumo.ini.Ab3dE9", "pellumo.ini.zzzzzz", "pellumo.ini.keep",
-                           "pellumo.ini.Ab3dE9x", "other.ini.Ab3dE9"})
-    WriteFile(folder.file(name), "x");
+  // Each name, and whether a save removes it: the leftovers of a killed save
+  // of this file go, anything else stays.
+  const std::pair<const char*, bool> files[] = {
+      {"pellumo.ini.Ab3dE9", true}, {"pellumo.ini.zzzzzz", true}, {"pellumo.ini.keep", false},
+      {"pellumo.ini.Ab3dE9x", false}, {"other.ini.Ab3dE9", false}};
+  for (const auto& [name, gone] : files) WriteFile(folder.file(name), "x");
   fs::create_directory(folder.file("pellumo.ini.folder"));
-  ProfileMan profile(folder.path());
-  profile.ProfileWriteString("DIFFICULTY", "LEVEL", "0");
-  EXPECT_FALSE(fs::exists(folder.file("pellumo.ini.Ab3dE9")));
-  EXPECT_FALSE(fs::exists(folder.file("pellumo.ini.zzzzzz")));
-  for (const char* kept : {"pellumo.ini.keep", "pellumo.ini.Ab3dE9x", "other.ini.Ab3dE9",
-                           "pellumo.ini.folder"})
-    EXPECT_TRUE(fs::exists(folder.file(kept))) << kept;
+  ProfileMan(folder.path()).ProfileWriteString("DIFFICULTY", "LEVEL", "0");
+  EXPECT_TRUE(fs::is_directory(folder.file("pellumo.ini.folder")));
+  for (const auto& [name, gone] : files) EXPECT_NE(fs::exists(folder.file(name)), gone) << name;
 }
 
 TEST(InstalledPlaces, SettingsFolderFollowsTheBaseDirectoryRules) {
   const std::string passwdHome = ::getpwuid(::getuid())->pw_dir;
   const struct { const char *xdg, *home; std::string folder; } cases[] = {
-      {"/x/cfg", "/home/p", "/x/cfg/pellumo"},
       {"/x/cfg//", "/home/p", "/x/cfg/pellumo"},
       {"cfg", "/home/p", "/home/p/.config/pellumo"},  // relative: ignored
       {"", "/home/p/", "/home/p/.config/pellumo"},
