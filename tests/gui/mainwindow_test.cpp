@@ -19,19 +19,16 @@
 namespace pellumo::testing {
 namespace {
 
-TEST(BoardClicks, AFreeLineIsClaimedAndTheComputerAnswers) {
+// Pressing on one line and letting go on another takes nothing; a click
+// takes the line (the computer's answer is checked by the stress test).
+TEST(BoardClicks, AClickTakesTheLineItBeganAndEndedOn) {
   GuiRig rig;
-  Game& game = rig.game();
-  // Pressing on one line and letting go on another takes nothing.
   QWidget* board = rig.window().picture1;
   QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, rig.LineCentre("horz", 3));
   QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, rig.LineCentre("vert", 40));
-  EXPECT_EQ(game.GameMoves.Count(), 0);
+  EXPECT_EQ(rig.game().GameMoves.Count(), 0);
   rig.ClickLine("horz", 12);
-  EXPECT_EQ(game.lines.hline[12].BackColor, kHumanLine);
-  ASSERT_GE(game.GameMoves.Count(), 2);
-  const Moves& answer = game.GameMoves.Item(2);
-  EXPECT_EQ(LineOwner(*game.lines.Control(*LineNamed(answer.Compass, answer.LineNum))), 2);
+  EXPECT_EQ(rig.game().lines.hline[12].BackColor, kHumanLine);
 }
 
 // The pointer, whether the board takes clicks, and whether Timer1 runs.
