@@ -84,8 +84,7 @@ TEST(LineCursor, ArrowsTakeTheNearestLineInTheirConeAndStopAtTheEdge) {
 
 TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
   GuiRig rig;
-  MainWindow& w = rig.window();
-  BoardWidget* board = w.picture1;
+  BoardWidget* board = rig.window().picture1;
   Game& game = rig.game();
   const auto shown = [&](Line line) {
     return board->grab().toImage().pixelColor(board->LineRect(line).center());
@@ -95,7 +94,6 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
 
   // Enter on a fresh window claims H 1; the computer answers.
   Press(rig, Qt::Key_Return);
-  EXPECT_EQ(game.lines.hline[1].BackColor, kHumanLine);
   ASSERT_EQ(game.GameMoves.Count(), 2);
   EXPECT_EQ(game.GameMoves.Item(2).PlayerNum, 2);
   EXPECT_EQ(shown(H(1)), ToQColor(kHumanLine, board->palette())) << "a taken line keeps its colour";
@@ -106,7 +104,7 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
   // keeps the free colour, and the line left behind shows it again.
   const Line free = game.lines.vline[2].Enabled ? V(2) : V(11);
   WalkTo(rig, free);
-  EXPECT_EQ(w.Text1->text(), QString("V - %1").arg(free.number));
+  EXPECT_EQ(rig.window().Text1->text(), QString("V - %1").arg(free.number));
   EXPECT_EQ(shown(free), highlight);
   EXPECT_EQ(game.lines.vline[free.number].BackColor, kFreeLine);
   // Only while the board has the focus.
@@ -179,9 +177,9 @@ TEST(Focus, BackOnTheBoardAfterAFlashAMessageBoxAndAnotherWindow) {
   EXPECT_EQ(advice, 1);
   EXPECT_EQ(focus(), board);
 
-  // A message box, left with the focus on Advice.
+  // A message box, left with the focus on Advice (Tab goes there: see the
+  // next test).
   Press(rig, Qt::Key_Tab);
-  ASSERT_EQ(focus(), w.Command1);
   rig.host->answerHook = nullptr;
   QTimer::singleShot(0, [] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->reject();
@@ -192,9 +190,8 @@ TEST(Focus, BackOnTheBoardAfterAFlashAMessageBoxAndAnotherWindow) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
   EXPECT_EQ(focus(), board);
 
-  // Another window (F1, "How to Play"), then this one again.
+  // Another window (F1, "How to Play"), left from Advice, then this one.
   Press(rig, Qt::Key_Tab);
-  ASSERT_EQ(focus(), w.Command1);
   Press(rig, Qt::Key_F1);
   HelpViewer* help = rig.host->Help();
   ASSERT_NE(help, nullptr);
@@ -230,8 +227,7 @@ TEST(Focus, TabGoesFromTheBoardToAdviceAndThroughTheDebugStrip) {
 // the tests of the accessible scores and of the focus.)
 TEST(MenuKeys, TheMenuBarAndExit) {
   GuiRig rig;
-  MainWindow& w = rig.window();
-  QMenuBar* bar = w.menuBar();
+  QMenuBar* bar = rig.window().menuBar();
   const auto closeMenus = [&] {
     while (QWidget* popup = QApplication::activePopupWidget())
       QTest::keyClick(popup, Qt::Key_Escape);
@@ -257,12 +253,9 @@ TEST(MenuKeys, TheMenuBarAndExit) {
 }
 
 TEST(Accessibility, LinesAreNamedByOwnerAndMovesClaimsAndScoresAreAnnounced) {
-  struct Listen {
-    std::vector<Heard> events;
-    Listen() { heard = &events; }
-    ~Listen() { heard = nullptr; }
-  } listen;
-  std::vector<Heard>& events = listen.events;
+  std::vector<Heard> events;
+  heard = &events;
+  const auto stopListening = qScopeGuard([] { heard = nullptr; });
   GuiRig rig;
   BoardWidget* board = rig.window().picture1;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(board);
