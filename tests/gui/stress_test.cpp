@@ -40,9 +40,6 @@ struct Stress {
   int Pick(std::size_t n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(rng); }
   MainWindow* Window() const { return rig ? rig->host->Window() : nullptr; }
   Game& game() const { return rig->game(); }
-  QPoint Centre(Line line) const {
-    return rig->LineCentre(std::string(CompassWord(line.orientation)), line.number);
-  }
   bool Seen() const {  // what the run is about has happened
     return finished >= 2 && quits >= 2 && newGamesMidTurn >= 1 && exitsMidTurn >= 1;
   }
@@ -78,9 +75,8 @@ struct Stress {
     if (w == nullptr || quit || (!rig->host->Busy() && w->picture1->isEnabled())) return;
     if (const auto line = FreeLine()) {
       const int before = game().GameMoves.Count();
-      Click(w->picture1, Centre(*line));
-      emit w->picture1->lineClicked(QString::fromStdString(std::string(CompassWord(line->orientation))),
-                                    line->number);
+      Click(w->picture1, w->picture1->LineRect(*line).center());
+      emit w->picture1->lineClicked(QString(CompassWord(line->orientation).data()), line->number);
       ++guardChecks;
       EXPECT_EQ(game().GameMoves.Count(), before) << ::testing::PrintToString(*line) << " claimed";
     }
@@ -100,7 +96,7 @@ struct Stress {
     static std::discrete_distribution<int> turn{55, 8, 6, 12, 5, 2, 1, 1, 4, 3, 1, 2, 3, 2, 1};
     const bool midTurn = rig->host->Busy();
     switch (midTurn ? turn(rng) : idle(rng)) {
-      case 0: if (const auto line = FreeLine()) Click(board, Centre(*line)); break;
+      case 0: if (auto line = FreeLine()) Click(board, board->LineRect(*line).center()); break;
       case 1: Click(board, anywhere()); break;
       case 2: {  // any line, taken or free; a box; the dot left of a line
         const int n = 1 + Pick(kLinesPerOrientation);
@@ -164,7 +160,6 @@ TEST(Stress, AThousandRandomEventsDuringFlashesAndTurns) {
   }
   GuiRig::Settle();
   EXPECT_TRUE(s.quit || !s.rig->host->HasPendingActions());  // nothing held back for ever
-  s.timer.stop();
   EXPECT_TRUE(s.Seen()) << s.finished << " games finished, " << s.quits << " exits";
   EXPECT_GT(s.busyEvents, 100);
   EXPECT_GT(s.guardChecks, 100);

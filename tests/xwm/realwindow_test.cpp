@@ -1,9 +1,10 @@
 // The main window under a real window manager (tests/xwm/run.sh starts one):
-// the frame around the window, the outer size kept across starts, widening,
-// the keyboard, and the board as the X server shows it.
+// the frame around the window, the outer size kept across starts, the
+// keyboard, the board as the X server shows it, and widening.
 #include <QProcess>
 
 #include "gui/guirig.h"
+#include "records/movelog.h"
 #include "window/twips.h"
 
 namespace pellumo::testing {
@@ -14,17 +15,6 @@ std::string Tool(const QString& program, const QStringList& args) {
   p.start(program, args);
   if (!p.waitForFinished(10000) || p.exitCode() != 0) return "failed";
   return p.readAllStandardOutput().toStdString();
-}
-
-// Handles events until done() holds; false when it still does not after ms.
-bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > ms) return false;
-    QTest::qWait(20);
-  }
-  return true;
 }
 
 // The outer size as the X server and the window manager have it, not as Qt
@@ -41,7 +31,7 @@ QSize OuterFromX(WId window) {
 
 // Waits until the window manager has framed the window.
 void Framed(MainWindow& w) {
-  ASSERT_TRUE(WaitFor([&] { return w.frameGeometry().size() != w.size(); }))
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().size() != w.size(); }, 10000))
       << "no frame from the window manager";
   GuiRig::Settle();
 }
@@ -53,7 +43,7 @@ TEST(RealWindow, TheStoredOuterSizeComesBackAtEveryStart) {
     GuiRig rig(settings);
     MainWindow& w = rig.window();
     Framed(w);
-    EXPECT_TRUE(WaitFor([&] { return w.frameGeometry().size() == QSize(522, 585); }))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().size() == QSize(522, 585); }))
         << w.frameGeometry().width() << " x " << w.frameGeometry().height();
     EXPECT_EQ(OuterFromX(w.winId()), QSize(522, 585));
     w.mnuSaveSize->trigger();  // without touching the window
@@ -62,38 +52,23 @@ TEST(RealWindow, TheStoredOuterSizeComesBackAtEveryStart) {
   }
 }
 
-TEST(RealWindow, AWiderWindowGivesTheBoardTheWidth) {
-  GuiRig rig;
-  MainWindow& w = rig.window();
-  Framed(w);
-  const int menu = w.menuBar()->height();
-  Tool("xdotool", {"windowsize", "--sync", QString::number(w.winId()), "800", QString::number(700 + menu)});
-  ASSERT_TRUE(WaitFor([&] { return w.centralWidget()->size() == QSize(800, 700); }))
-      << w.centralWidget()->width() << " x " << w.centralWidget()->height();
-  GuiRig::Settle();
-  EXPECT_EQ(w.picture1Border->width(), 800 - 16);
-  EXPECT_EQ(w.picture1Border->height(), 700 - 87);
-  // The computer's panel ends 150 twips inside the outer edge, frame included.
-  EXPECT_EQ(w.PlyrFrame[1]->geometry().right() + 1, w.frameGeometry().width() - 10);
-}
-
 TEST(RealWindow, EnterOnAFreshWindowClaimsALineAndTheComputerAnswers) {
   GuiRig rig;
   MainWindow& w = rig.window();
   Framed(w);
   Tool("xdotool", {"windowactivate", "--sync", QString::number(w.winId())});
-  ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == w.picture1; }))
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == w.picture1; }, 10000))
       << "the board has no keyboard focus";
   Tool("xdotool", {"key", "--clearmodifiers", "Return"});
-  ASSERT_TRUE(WaitFor([&] { return rig.game().GameMoves.Count() >= 2 && !rig.host->Busy(); }, 5000));
-  const Moves first = rig.game().GameMoves.Item(1);
-  EXPECT_EQ((std::tuple{first.PlayerNum, first.Compass, first.LineNum}), std::tuple(1, "horz", 1));
-  EXPECT_EQ(rig.game().GameMoves.Item(2).PlayerNum, 2);
+  const AllTheMoves& moves = rig.game().GameMoves;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return moves.Count() >= 2 && !rig.host->Busy(); }));
+  EXPECT_TRUE(MoveLogText(moves).starts_with("Player1,horz,1\r\nPlayer2,")) << MoveLogText(moves);
 }
 
 // At the designed size the board area is 6024 x 5060 twips with a 30-twip
 // border; the lines leave the 81 dots on a grid of 737.125 x 617.5 twips.
-TEST(RealWindow, AtTheDesignedSizeTheDotsLieOnTheirGrid) {
+// Made wider by the window manager, the window gives the board the width.
+TEST(RealWindow, TheDotsLieOnTheirGridAndAWiderWindowWidensTheBoard) {
   GuiRig rig;
   MainWindow& w = rig.window();
   Framed(w);
@@ -107,7 +82,7 @@ TEST(RealWindow, AtTheDesignedSizeTheDotsLieOnTheirGrid) {
   const QPoint origin = w.picture1->mapTo(&w, QPoint(0, 0));
   const QImage shown = w.screen()->grabWindow(w.winId()).toImage();
   const auto at = [&](double xTwips, double yTwips) {
-    return shown.pixelColor(origin + QPoint(static_cast<int>(xTwips / 15), static_cast<int>(yTwips / 15)));
+    return shown.pixelColor(origin + QPoint(int(xTwips / 15), int(yTwips / 15)));
   };
   for (int row = 0; row <= 8; ++row) {
     for (int col = 0; col <= 8; ++col) {
@@ -121,6 +96,15 @@ TEST(RealWindow, AtTheDesignedSizeTheDotsLieOnTheirGrid) {
       }
     }
   }
+
+  Tool("xdotool", {"windowsize", "--sync", QString::number(w.winId()), "800",
+                   QString::number(700 + w.menuBar()->height())});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.centralWidget()->size() == QSize(800, 700); }, 10000))
+      << w.centralWidget()->width() << " x " << w.centralWidget()->height();
+  GuiRig::Settle();
+  EXPECT_EQ(w.picture1Border->width(), 800 - 16);
+  // The computer's panel ends 150 twips inside the outer edge, frame included.
+  EXPECT_EQ(w.PlyrFrame[1]->geometry().right() + 1, w.frameGeometry().width() - 10);
 }
 
 }  // namespace
