@@ -77,20 +77,23 @@ struct ReferenceSearch {
 // the claim path leaves them before the next refresh, and on a quarter some
 // flags and counts scrambled.
 void RandomPosition(Game& game, std::mt19937& rng) {
-  RandomLines(game, rng);
+  const auto takeSome = [&](unsigned most) {  // repeats allowed
+    for (int k = static_cast<int>(rng() % most); k > 0; --k) {
+      const int n = static_cast<int>(rng() % 72) + 1;
+      TakeLine(game, rng() % 2 != 0 ? H(n) : V(n));
+    }
+  };
+  game.lines = LineStore{};
+  BuildBoxes(game.AllBoxes);
+  takeSome(145);
+  game.RefreshBoxes();
   if (rng() % 2 == 0) return;
-  for (int extra = static_cast<int>(rng() % 4); extra > 0; --extra) {
-    const int n = static_cast<int>(rng() % 72) + 1;
-    const bool horizontal = rng() % 2 != 0;
-    const Line line = horizontal ? H(n) : V(n);
-    if (!game.lines.Control(line)->Enabled) continue;
-    TakeLine(game, line);
-    const int x = BoxLineLookup(line);
-    const int p = (n - 1) % 9;
-    if (horizontal && n <= 64) game.AllBoxes.Item(n).North = true;
-    if (horizontal && n >= 9) game.AllBoxes.Item(n - 8).South = true;
-    if (!horizontal && p <= 7) game.AllBoxes.Item(x).West = true;
-    if (!horizontal && p >= 1) game.AllBoxes.Item(x - 1).East = true;
+  takeSome(4);
+  for (int b = 1; b <= kBoxes; ++b) {  // the sides follow the lines, the counts do not
+    box& x = game.AllBoxes.Item(b);
+    const std::int16_t count = x.Status;
+    x.UpdateMyStatus(game.lines);
+    x.Status = count;
   }
   if (rng() % 2 == 0) return;
   for (int k = 0; k < 6; ++k) {
@@ -115,7 +118,6 @@ TEST(BestMoveReference, SameChoiceScoresAndBoxesOnRandomPositions) {
     const LineChoice expected = reference.Run();
 
     ASSERT_EQ(rig.computer.BestMove(game), expected);
-    ASSERT_EQ(state.CompMove, expected);
     ASSERT_EQ(state.Candidates.size(), reference.candidates.size());
     for (std::size_t j = 0; j < state.Candidates.size(); ++j) {
       ASSERT_EQ(state.Candidates[j].Choice, reference.candidates[j].Choice) << "entry " << j;

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <random>
 #include <set>
 
 #include "computer/computer.h"
@@ -52,18 +51,6 @@ inline void TopRowChain(Game& game) {
     TakeLine(game, H(b + 8));
   }
   Position(game, {V(1)});
-}
-
-// A fresh board with up to 144 random lines taken (repeats allowed) and the
-// boxes refreshed.
-inline void RandomLines(Game& game, std::mt19937& rng) {
-  game.lines = LineStore{};
-  BuildBoxes(game.AllBoxes);
-  for (int k = static_cast<int>(rng() % 145); k > 0; --k) {
-    const int n = static_cast<int>(rng() % 72) + 1;
-    TakeLine(game, (rng() % 2 != 0) ? H(n) : V(n));
-  }
-  game.RefreshBoxes();
 }
 
 // The last recorded move; line 0 when there is none.

@@ -24,22 +24,8 @@ struct CaptureTest : ComputerToMove {
   }
 };
 
-TEST(OpenSide, NamesTheLastOpenSideInTheOrderNorthSouthEastWest) {
-  box b;
-  EXPECT_EQ(OpenSide(b), "West");
-  b.West = b.South = true;
-  EXPECT_EQ(OpenSide(b), "East") << "north and east open";
-  b.East = true;
-  EXPECT_EQ(OpenSide(b), "North");
-  b.North = true;
-  EXPECT_EQ(OpenSide(b), "False");
-  b.North = b.South = false;
-  EXPECT_EQ(OpenSide(b), "South") << "north and south open";
-}
-
 TEST_F(CaptureTest, AChainIsEatenOneBoxPerPassWithOneSound) {
   EXPECT_EQ(Capture(), 1) << "with no three-sided box one pass finds nothing";
-  EXPECT_EQ(game.CountLines(), 0);
   EXPECT_EQ(rig.ui.sounds, 0);
   TopRowChain(game);  // boxes 2..8 have two sides: none is taken before its turn
   EXPECT_EQ(Capture(), 9) << "one box per pass, then one pass that finds nothing";

@@ -21,13 +21,6 @@ std::int16_t CostOf(const ComputerPlayer& computer, Line line) {
 
 using BestMoveTest = ComputerTest;
 
-TEST_F(BestMoveTest, OnAnEmptyBoardEveryLineIsFreeOfCostAndTheFirstWins) {
-  EXPECT_EQ(computer.BestMove(game), H(1));
-  ASSERT_EQ(computer.state.Candidates.size(), 145u) << "a blank entry 0, then every line";
-  for (const ScoredChoice& c : computer.state.Candidates) EXPECT_EQ(c.Cost, 0);
-  EXPECT_EQ(game.CountLines(), 0) << "the search draws nothing";
-}
-
 TEST_F(BestMoveTest, OnATieHorizontalBeatsALowerNumberedVertical) {
   // A loop of boxes 1, 2, 9, 10: each of its four inner lines counts three
   // boxes (the last box of the loop fills up by a neighbour's capture and is
@@ -35,16 +28,6 @@ TEST_F(BestMoveTest, OnATieHorizontalBeatsALowerNumberedVertical) {
   AllTakenExcept(game, {H(9), H(10), V(2), V(11)});
   EXPECT_EQ(computer.BestMove(game), H(9));
   for (const Line line : {H(9), H(10), V(2), V(11)}) EXPECT_EQ(CostOf(computer, line), 3);
-}
-
-TEST_F(BestMoveTest, AThreeSidedBoxCostsEveryLineButTheOneThatClosesIt) {
-  Position(game, {H(1), H(9), V(1)});  // box 1 open on vertical 2
-  EXPECT_EQ(computer.BestMove(game), V(2));
-  ASSERT_EQ(computer.state.Candidates.size(), 142u);
-  for (std::size_t j = 1; j < computer.state.Candidates.size(); ++j) {
-    const ScoredChoice& c = computer.state.Candidates[j];
-    EXPECT_EQ(c.Cost, c.Choice == V(2) ? 0 : 1) << ::testing::PrintToString(c.Choice);
-  }
 }
 
 TEST_F(BestMoveTest, AChainBehindAThreeSidedBoxIsChargedToEveryOtherLine) {
