@@ -25,10 +25,11 @@ void Game::GameOver() {
   const bool won = Player1Score > Player2Score;
   ui_.MessageBox(won ? "You Won!!!" : "You Lose!!!", "Game Over");
   // Both counts in one change, so that another copy of the game finishing
-  // at the same moment cannot lose either.
-  profile_.ProfileChange([&](ProfileText& stats) {
-    if (won) CountUp(stats, DifficultyLevel + "_WON");
-    CountUp(stats, DifficultyLevel + "_PLAY");
+  // at the same moment cannot lose either. The change may be kept for a
+  // later save, so it holds its own copy of the level.
+  profile_.ProfileChange([won, level = DifficultyLevel](ProfileText& stats) {
+    if (won) CountUp(stats, level + "_WON");
+    CountUp(stats, level + "_PLAY");
   });
 
   const double threshold =

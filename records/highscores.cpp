@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "records/profileman.h"
 #include "records/storednumbers.h"
@@ -54,9 +55,10 @@ HighScoreTable ReadHighScoreTable(const ProfileText& profile, const std::string&
   table.Level = level;
   const std::string section = HighScoreSection(level);
   for (int i = 0; i < kHighScoreRows; ++i) {
-    const std::string name = profile.ProfileReadString(section, RowKey("NAME", i));
-    if (name == "*") continue;  // no name: the row stays blank, its score unread
-    table.MyName[static_cast<std::size_t>(i)] = name;
+    // No NAME key: the row stays blank, its score unread. A name typed as
+    // "*" is present, though the read of an absent key gives the same text.
+    if (!profile.ProfileHas(section, RowKey("NAME", i))) continue;
+    table.MyName[static_cast<std::size_t>(i)] = profile.ProfileReadString(section, RowKey("NAME", i));
     const std::string score = profile.ProfileReadString(section, RowKey("SCORE", i));
     if (score != "*") table.Score[static_cast<std::size_t>(i)] = std::to_string(WholeNumber(score));
   }
@@ -105,8 +107,10 @@ HighScoreLoad HighScoreFormLoad(ProfileMan& profile, const std::string& Difficul
 
 bool SaveHighScoreTable(ProfileMan& profile, const HighScoreTable& table) {
   const std::string section = HighScoreSection(table.Level);
-  bool entered = true;
-  const bool written = profile.ProfileChange([&](ProfileText& text) {
+  // The change may be kept for a later save (another copy holds the lock),
+  // so it owns everything it uses.
+  const auto entered = std::make_shared<bool>(true);
+  const bool written = profile.ProfileChange([section, table, entered](ProfileText& text) {
     HighScoreTable stored = ReadHighScoreTable(text, table.Level);
     if (table.EntryRow >= 0 && table.EntryRow < kHighScoreRows) {
       const auto entry = static_cast<std::size_t>(table.EntryRow);
@@ -116,7 +120,7 @@ bool SaveHighScoreTable(ProfileMan& profile, const HighScoreTable& table) {
         EnterHighScore(stored, row, score);
         stored.MyName[static_cast<std::size_t>(row)] = table.MyName[entry];
       } else {
-        entered = false;
+        *entered = false;
         std::fprintf(stderr,
                      "pellumo: the score %d of \"%s\" no longer makes the %s top five; "
                      "not saved\n",
@@ -129,7 +133,7 @@ bool SaveHighScoreTable(ProfileMan& profile, const HighScoreTable& table) {
       text.ProfileWriteString(section, RowKey("SCORE", i), stored.Score[n]);
     }
   });
-  return written != 0 && entered;
+  return written && *entered;
 }
 
 }  // namespace pellumo

@@ -17,6 +17,7 @@
 #include <limits>
 
 #include "engine/game.h"
+#include "engine/gameui.h"
 #include "records/highscores.h"
 #include "records/profileman.h"
 #include "window/fonts.h"
@@ -72,7 +73,7 @@ std::string FromQt(const QString& text) { return text.toUtf8().toStdString(); }
 
 class HighScore : public QWidget {
  public:
-  explicit HighScore(const ProfileMan& profile) : profile_(profile) {
+  HighScore(const ProfileMan& profile, GameUi& ui) : profile_(profile), ui_(ui) {
     setObjectName("HighScore");
     setWindowTitle("High Scores");
     // The window belongs to no main window: "New Game" replaces the main
@@ -198,6 +199,12 @@ class HighScore : public QWidget {
 
   void Command1_Click() {
     SaveHighScoreTable(profile_, Current());
+    // The typed name is lost: the player hears of it now, whatever was
+    // said before.
+    if (const std::string failure = profile_.LastFailure(); !failure.empty()) {
+      profile_.TakeSaveProblem();
+      ui_.MessageBox(failure, "High Scores");
+    }
     close();
   }
 
@@ -248,6 +255,7 @@ class HighScore : public QWidget {
 
   // A copy: the window may outlive the main window that opened it.
   ProfileMan profile_;
+  GameUi& ui_;  // the program's, which outlives every window
   HighScoreTable table_;
   std::array<QLineEdit*, kHighScoreRows> MyName{};
   std::array<QLabel*, kHighScoreRows> Score{};
@@ -261,7 +269,7 @@ class HighScore : public QWidget {
 QPointer<HighScore> theWindow;
 
 HighScore* Create(Game& game, QWidget* owner) {
-  theWindow = new HighScore(game.profile());
+  theWindow = new HighScore(game.profile(), game.ui());
   if (owner != nullptr) {
     const QRect area = owner->window()->frameGeometry();
     theWindow->move(area.center() - theWindow->rect().center());

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -47,18 +46,14 @@ struct Line {
   std::size_t begin, end, next;  // content [begin, end), line end [end, next)
 };
 
-std::vector<Line> SplitLines(std::string_view text) {
-  std::vector<Line> lines;
-  std::size_t pos = text.starts_with(kBom) ? kBom.size() : 0;
-  while (pos < text.size()) {
-    const std::size_t nl = text.find('\n', pos);
-    const std::size_t next = nl == npos ? text.size() : nl + 1;
-    std::size_t end = nl == npos ? text.size() : nl;
-    if (end > pos && text[end - 1] == '\r') --end;
-    lines.push_back({pos, end, next});
-    pos = next;
-  }
-  return lines;
+// The line that starts at pos (after a byte-order mark at the very start).
+Line LineAt(std::string_view text, std::size_t pos) {
+  if (pos == 0 && text.starts_with(kBom)) pos = kBom.size();
+  const std::size_t nl = text.find('\n', pos);
+  const std::size_t next = nl == npos ? text.size() : nl + 1;
+  std::size_t end = nl == npos ? text.size() : nl;
+  if (end > pos && text[end - 1] == '\r') --end;
+  return {pos, end, next};
 }
 
 // The name of a section header line; nothing for any other line.
@@ -70,29 +65,29 @@ std::optional<std::string_view> HeaderName(std::string_view content) {
 }
 
 struct Place {
-  std::vector<Line> lines;
-  std::optional<std::size_t> section;  // header line of the first matching section
-  std::optional<std::size_t> key;      // first matching key line in it
-  std::size_t lastFilled = 0;          // last non-blank line of that section
+  std::optional<Line> section;  // header line of the first matching section
+  std::optional<Line> key;      // first matching key line in it
+  Line lastFilled{};            // last non-blank line of that section
 };
 
-// Names must be cleaned already.
+// Names must be cleaned already. One pass that keeps no list of lines: a
+// file of millions of blank lines costs no more memory than its bytes.
 Place Find(std::string_view text, std::string_view section, std::string_view key) {
   Place p;
-  p.lines = SplitLines(text);
-  for (std::size_t i = 0; i < p.lines.size(); ++i) {
-    const Line& l = p.lines[i];
+  for (std::size_t pos = 0; pos < text.size();) {
+    const Line l = LineAt(text, pos);
+    pos = l.next;
     const std::string_view content = text.substr(l.begin, l.end - l.begin);
     if (const auto name = HeaderName(content)) {
       if (p.section) break;
-      if (SameName(*name, section)) p.section = p.lastFilled = i;
+      if (SameName(*name, section)) p.section = p.lastFilled = l;
       continue;
     }
     if (!p.section) continue;
-    if (!Trim(content).empty()) p.lastFilled = i;
+    if (!Trim(content).empty()) p.lastFilled = l;
     const std::size_t eq = content.find('=');
     if (eq != npos && SameName(Trim(content.substr(0, eq)), key)) {
-      p.key = i;
+      p.key = l;
       break;
     }
   }
@@ -121,20 +116,25 @@ IniLoad IniLoadFile(const std::string& path, std::string& out) {
   IniLoad result = IniLoad::Failed;
   struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    result = static_cast<std::uint64_t>(st.st_size) > kIniMaxFileSize ? IniLoad::TooBig
+                                                                       : IniLoad::Ok;
+    if (result == IniLoad::Ok) out.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
-    for (;;) {
+    while (result == IniLoad::Ok) {
       const ssize_t n = ::read(fd, buf, sizeof buf);
       if (n > 0) {
         out.append(buf, static_cast<std::size_t>(n));
+        // Grown since it was measured: still too big.
+        if (out.size() > kIniMaxFileSize) result = IniLoad::TooBig;
       } else if (n == 0) {
-        result = IniLoad::Ok;
         break;
       } else if (errno != EINTR) {
-        break;
+        result = IniLoad::Failed;
       }
     }
   }
   ::close(fd);
+  if (result != IniLoad::Ok) out.clear();
   return result;
 }
 
@@ -142,7 +142,7 @@ std::optional<std::string> IniLookup(std::string_view text, std::string_view sec
                                      std::string_view key) {
   const Place p = Find(text, CleanName(section), CleanName(key));
   if (!p.key) return std::nullopt;
-  const Line& l = p.lines[*p.key];
+  const Line& l = *p.key;
   const std::string_view content = text.substr(l.begin, l.end - l.begin);
   return std::string(Trim(content.substr(content.find('=') + 1)));
 }
@@ -156,11 +156,11 @@ std::string IniUpdate(std::string_view text, std::string_view section, std::stri
   const Place p = Find(text, sec, k);
   std::string out;
   if (p.key) {  // replace the value only; the key as spelt in the file stays
-    const Line& l = p.lines[*p.key];
+    const Line& l = *p.key;
     const std::size_t valueStart = text.find('=', l.begin) + 1;
     out.append(text.substr(0, valueStart)).append(v).append(text.substr(l.end));
   } else if (p.section) {  // new key after the section's last filled line
-    const Line& l = p.lines[p.lastFilled];
+    const Line& l = p.lastFilled;
     out.append(text.substr(0, l.next));
     CloseLastLine(out, eol);
     out.append(k).append("=").append(v).append(eol).append(text.substr(l.next));

@@ -42,12 +42,18 @@ std::string IniReadValue(std::string_view text, std::string_view section, std::s
 std::int32_t IniReadNumber(std::string_view text, std::string_view section,
                            std::string_view key, std::int32_t def);
 
+// Largest settings file the game reads or writes: 2,000 times a real one,
+// and far below what would make each change slow or exhaust the memory.
+inline constexpr std::size_t kIniMaxFileSize = 4 << 20;
+
 enum class IniLoad {
   Ok,
   Absent,  // no file: reads give the defaults, a write creates it
   Failed,  // unreadable, or not a regular file: it must never be replaced
+  TooBig,  // larger than kIniMaxFileSize: not read, never replaced
 };
-// Reads the whole file at path into out.
+// Reads the whole file at path into out; reading costs memory in
+// proportion to the file, and so does every operation on the text.
 IniLoad IniLoadFile(const std::string& path, std::string& out);
 
 }  // namespace pellumo

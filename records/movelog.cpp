@@ -3,9 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 
 #include "records/atomicfile.h"
@@ -34,11 +32,12 @@ std::string MoveLogPath() {
 }
 
 bool WriteMoveLog(const std::string& path, const AllTheMoves& moves) {
-  errno = 0;
-  if (AtomicWriteFile(path, MoveLogText(moves))) return true;
-  const int error = errno;
-  std::cerr << "Pellumo!: could not write the move log " << path
-            << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << "\n";
+  // Only the player's own file is replaced: a game run as root with the
+  // player's HOME must not take over the player's log, nor write through a
+  // link into another account's file.
+  const WriteOutcome written = AtomicWriteFile(path, MoveLogText(moves), true);
+  if (written) return true;
+  std::cerr << "Pellumo!: could not write the move log " << path << ": " << written.why << "\n";
   return false;
 }
 

@@ -10,8 +10,9 @@ namespace pellumo {
 std::string MoveLogText(const AllTheMoves& moves);
 // "$HOME/myboxmoves.csv" (the account's home folder when HOME is unset).
 std::string MoveLogPath();
-// Replaces the file at path atomically. On failure nothing partial is left,
-// one line goes to standard error, and the result is false.
+// Replaces the file at path atomically, when it is missing or the running
+// user's own. On failure nothing partial is left, one line goes to standard
+// error, and the result is false.
 bool WriteMoveLog(const std::string& path, const AllTheMoves& moves);
 
 }  // namespace pellumo

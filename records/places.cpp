@@ -33,7 +33,7 @@ GamePlaces InstalledPlaces(const std::string& dataFolder,
   std::string base = config != nullptr && config[0] == '/' ? std::string(config) : "";
   while (!base.empty() && base.back() == '/') base.pop_back();
   if (base.empty()) base = HomeFolder(getenv) + "/.config";
-  return {base + "/pellumo", kDefaultsFile, dataFolder};
+  return {base + "/pellumo", kDefaultsFile, dataFolder, true};
 }
 
 }  // namespace pellumo

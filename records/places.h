@@ -16,6 +16,9 @@ struct GamePlaces {
   std::string settingsFolder;  // holds pellumo.ini
   std::string defaultsFile;    // read when the player has no settings; empty for none
   std::string dataFolder;      // holds "Robotz Recycle.wav" and help/
+  // The settings folder is one player's own, not shared by several: a run
+  // of another user (root with the player's HOME) must write nothing there.
+  bool perPlayer = false;
 };
 
 GamePlaces PortablePlaces(const std::string& programFolder);

@@ -1,9 +1,13 @@
 #include "records/profileman.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <utility>
+#include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "records/atomicfile.h"
 #include "records/inifile.h"
@@ -12,7 +16,20 @@
 
 namespace pellumo {
 
+struct ProfileMan::Shared {
+  std::vector<std::function<void(ProfileText&)>> pending;
+  std::string lastFailure;
+  std::string unshown;    // the first failure, until the window takes it
+  bool reported = false;  // a failure was said this run
+  bool saidWaiting = false;
+};
+
 namespace {
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
 
 // Creates the folder that holds path and any missing folder above it, each
 // readable by its owner only: the settings are nobody else's business.
@@ -26,6 +43,22 @@ void MakeFoldersFor(const std::string& path) {
   ::mkdir(folder.c_str(), 0700);
 }
 
+// Why this run may not write in a player's own folder: the folder, or while
+// it does not exist yet the nearest folder above it, belongs to another user.
+// A shared folder for everyone's files (sticky, as /tmp) may hold ours.
+std::string ForeignFolder(const std::string& folder) {
+  std::string f = folder;
+  struct stat st {};
+  while (::stat(f.c_str(), &st) != 0) {
+    if (errno != ENOENT) return {};  // the write will say what is wrong
+    const std::size_t slash = f.rfind('/');
+    if (slash == std::string::npos || slash == 0) return {};
+    f.resize(slash);
+  }
+  if (st.st_uid == ::geteuid() || (f != folder && (st.st_mode & S_ISVTX) != 0)) return {};
+  return "the folder " + f + " belongs to another user";
+}
+
 }  // namespace
 
 std::string ProfileText::ProfileReadString(std::string_view Section, std::string_view Key) const {
@@ -36,13 +69,20 @@ std::int16_t ProfileText::ProfileReadInt(std::string_view Section, std::string_v
   return Saturate16(IniReadNumber(text_, Section, Key, 0));
 }
 
+bool ProfileText::ProfileHas(std::string_view Section, std::string_view Key) const {
+  return IniLookup(text_, Section, Key).has_value();
+}
+
 void ProfileText::ProfileWriteString(std::string_view Section, std::string_view Key,
                                      std::string_view Value) {
   text_ = IniUpdate(text_, Section, Key, Value);
 }
 
-ProfileMan::ProfileMan(std::string folder, std::string defaultsFile)
-    : folder_(std::move(folder)), defaultsFile_(std::move(defaultsFile)) {}
+ProfileMan::ProfileMan(std::string folder, std::string defaultsFile, bool perPlayer)
+    : folder_(std::move(folder)),
+      defaultsFile_(std::move(defaultsFile)),
+      perPlayer_(perPlayer),
+      shared_(std::make_shared<Shared>()) {}
 
 // Always the lower-case name: on a case-sensitive file system the main
 // window's path and this fallback must name the same file.
@@ -65,9 +105,11 @@ void ProfileMan::EnsureLocated() {
 ProfileText ProfileMan::ProfileRead() {
   EnsureLocated();
   std::string text;
-  // Absent or unreadable: every read gives its default.
+  // Absent, unreadable or too big: every read gives its default.
   if (IniLoadFile(ProfilePath, text) != IniLoad::Ok) text.clear();
-  return ProfileText(std::move(text));
+  ProfileText current(std::move(text));
+  for (const auto& kept : shared_->pending) kept(current);
+  return current;
 }
 
 std::string ProfileMan::ProfileReadString(std::string_view Section, std::string_view Key) {
@@ -80,19 +122,60 @@ std::int16_t ProfileMan::ProfileReadInt(std::string_view Section, std::string_vi
 
 std::int16_t ProfileMan::ProfileWriteString(std::string_view Section, std::string_view Key,
                                             std::string_view Value) {
-  return ProfileChange([&](ProfileText& text) { text.ProfileWriteString(Section, Key, Value); });
+  return ProfileChange([section = std::string(Section), key = std::string(Key),
+                        value = std::string(Value)](ProfileText& text) {
+    text.ProfileWriteString(section, key, value);
+  });
 }
 
-std::int16_t ProfileMan::ProfileChange(const std::function<void(ProfileText&)>& change) {
+std::int16_t ProfileMan::Failed(const std::string& why) {
+  shared_->pending.clear();  // they were part of the write that failed
+  shared_->lastFailure = "Your games and high scores cannot be saved to " + ProfilePath + ": " +
+                         why + ".";
+  if (!shared_->reported) {
+    shared_->reported = true;
+    shared_->unshown = shared_->lastFailure;
+    std::fprintf(stderr, "pellumo: cannot save to %s: %s\n", ProfilePath.c_str(), why.c_str());
+  }
+  return 0;
+}
+
+std::int16_t ProfileMan::ProfileChange(std::function<void(ProfileText&)> change) {
   EnsureLocated();
+  shared_->lastFailure.clear();
+  if (perPlayer_) {
+    if (const std::string why = ForeignFolder(FolderOf(ProfilePath)); !why.empty())
+      return Failed(why);
+  }
   MakeFoldersFor(ProfilePath);
   const SettingsLock lock(ProfilePath, LockPatience);
-  if (lock.Held()) RemoveLeftoverTemporaries(ProfilePath);
+  switch (lock.Got()) {
+    case SettingsLock::State::Held:
+      break;
+    case SettingsLock::State::Unavailable:
+      return Failed(std::strerror(lock.Error()));
+    case SettingsLock::State::Busy:
+      // Writing now could undo the holder's change when it goes on; this one
+      // waits for the next save instead, and the game goes on meanwhile.
+      if (!shared_->saidWaiting) {
+        shared_->saidWaiting = true;
+        std::fprintf(stderr,
+                     "pellumo: another copy of the game has held %s for over %lld ms; "
+                     "the change is kept for the next save\n",
+                     SettingsLockPath(ProfilePath).c_str(),
+                     static_cast<long long>(LockPatience.count()));
+      }
+      if (change) shared_->pending.push_back(std::move(change));
+      return 2;
+  }
+  RemoveLeftoverTemporaries(ProfilePath);
 
   std::string text;
   switch (IniLoadFile(ProfilePath, text)) {
     case IniLoad::Failed:
-      return 0;  // never overwrite what we cannot read
+      return Failed("it cannot be read as a file");  // never overwrite what we cannot read
+    case IniLoad::TooBig:
+      return Failed("it is larger than 4 MiB, far more than any real settings file");
     case IniLoad::Absent:
       if (!defaultsFile_.empty() && IniLoadFile(defaultsFile_, text) != IniLoad::Ok) text.clear();
       break;
@@ -100,8 +183,35 @@ std::int16_t ProfileMan::ProfileChange(const std::function<void(ProfileText&)>& 
       break;
   }
   ProfileText current(std::move(text));
-  change(current);
-  return AtomicWriteFile(ProfilePath, current.Text()) ? 1 : 0;
+  for (const auto& kept : shared_->pending) kept(current);
+  if (change) change(current);
+  if (current.Text().size() > kIniMaxFileSize)
+    return Failed("it would grow past 4 MiB, far more than any real settings file");
+  const WriteOutcome written = AtomicWriteFile(ProfilePath, current.Text(), perPlayer_);
+  if (!written) return Failed(written.why);
+  shared_->pending.clear();
+  return 1;
 }
+
+bool ProfileMan::SavePending(std::chrono::milliseconds patience) {
+  if (shared_->pending.empty()) return true;
+  const auto usual = std::exchange(LockPatience, patience);
+  ProfileChange(nullptr);
+  LockPatience = usual;
+  return shared_->pending.empty();
+}
+
+void ProfileMan::SaveBeforeExit() {
+  if (SavePending(LockPatience)) return;
+  std::fprintf(stderr,
+               "pellumo: another copy of the game still holds %s; the last %zu changes "
+               "(games counted, high scores) are lost\n",
+               SettingsLockPath(ProfilePath).c_str(), shared_->pending.size());
+  shared_->pending.clear();
+}
+
+const std::string& ProfileMan::LastFailure() const { return shared_->lastFailure; }
+
+std::string ProfileMan::TakeSaveProblem() { return std::exchange(shared_->unshown, {}); }
 
 }  // namespace pellumo

@@ -4,10 +4,16 @@
 // file, so a value written is visible to the next read at once.
 //
 // Several copies of the game may share the file. Each change is one
-// read-modify-write under the settings lock, so no copy loses another's.
+// read-modify-write under the settings lock, so no copy loses another's, and
+// no change is ever written without the lock.
+//
+// A save that fails is said once per run, on standard error and, through
+// TakeSaveProblem, in the window: records lost without a word would leave
+// the player believing games were counted. Reads stay silent.
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -22,6 +28,8 @@ class ProfileText {
   // As ProfileMan's operations of the same names.
   std::string ProfileReadString(std::string_view Section, std::string_view Key) const;
   std::int16_t ProfileReadInt(std::string_view Section, std::string_view Key) const;
+  // Whether the key is present: a stored "*" is not an absent key.
+  bool ProfileHas(std::string_view Section, std::string_view Key) const;
   void ProfileWriteString(std::string_view Section, std::string_view Key, std::string_view Value);
 
   const std::string& Text() const { return text_; }
@@ -35,8 +43,9 @@ class ProfileMan {
   // folder: where "pellumo.ini" lives (no trailing slash); it is created,
   // private to its owner, by the first write when it does not exist.
   // defaultsFile: a distributor's settings, copied in when the player has
-  // none yet; never written. Empty for none.
-  explicit ProfileMan(std::string folder, std::string defaultsFile = {});
+  // none yet; never written. Empty for none. perPlayer: the folder is one
+  // player's own; a run of another user writes nothing in it.
+  explicit ProfileMan(std::string folder, std::string defaultsFile = {}, bool perPlayer = false);
 
   // The settings file's name, the same for every way of building the path.
   static constexpr std::string_view FileName = "pellumo.ini";
@@ -64,14 +73,36 @@ class ProfileMan {
   ProfileText ProfileRead();
   // One change of several values: under the lock, reads the file as it is
   // now, lets change read and write it, and replaces the file with the
-  // result. Nonzero on success; 0 leaves the file as it was.
-  std::int16_t ProfileChange(const std::function<void(ProfileText&)>& change);
+  // result. 1 when saved. 0 when it failed: the file is left as it was and
+  // the failure reported. 2 when another copy held the lock longer than
+  // LockPatience (stopped in a debugger, a slow disk): the change is kept,
+  // and made under the lock before the next change or by SavePending; reads
+  // of this ProfileMan see it meanwhile. change may thus run after this
+  // returns, so it must own what it uses.
+  std::int16_t ProfileChange(std::function<void(ProfileText&)> change);
+
+  // Saves the changes kept back by a busy lock, waiting at most patience.
+  // True when none is left.
+  bool SavePending(std::chrono::milliseconds patience);
+  // The last try before the program ends: what still cannot be saved is
+  // reported lost.
+  void SaveBeforeExit();
+  // Why the last change failed, naming the file; empty when it did not.
+  const std::string& LastFailure() const;
+  // The first failure of this run, once, for the window; empty otherwise.
+  std::string TakeSaveProblem();
 
  private:
+  struct Shared;
   void EnsureLocated();
+  std::int16_t Failed(const std::string& why);
   std::string folder_;
   std::string defaultsFile_;
+  bool perPlayer_ = false;
   bool defaultsChecked_ = false;
+  // Kept changes and reports, shared with every copy of this ProfileMan
+  // (the high-score window has one), so each is made and said once.
+  std::shared_ptr<Shared> shared_;
 };
 
 }  // namespace pellumo

@@ -1,47 +1,75 @@
 #include "records/settingslock.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pellumo {
 
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Opens the lock file, creating it when missing. Another account's lock file
+// in a shared folder can still be locked through a read-only descriptor.
+int OpenLockFile(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+  if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd >= 0) return fd;
+  const int error = errno;
+  struct stat st {};
+  // Missing in a read-only folder is no fault: the change fails on its own.
+  static std::atomic<bool> said{false};
+  if (::lstat(path.c_str(), &st) == 0 && !said.exchange(true)) {
+    std::fprintf(stderr, "pellumo: cannot use the lock file %s (%s); locking its folder only\n",
+                 path.c_str(), std::strerror(error));
+  }
+  return -1;
+}
+
+// Tries to lock fd until deadline; false when another holder outlasted it.
+bool LockBy(int fd, std::chrono::steady_clock::time_point deadline) {
+  for (;;) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
+}  // namespace
+
 std::string SettingsLockPath(const std::string& settingsPath) { return settingsPath + ".lock"; }
 
 SettingsLock::SettingsLock(const std::string& settingsPath, std::chrono::milliseconds patience) {
-  const std::string path = SettingsLockPath(settingsPath);
-  fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-  // Another account's lock file in a shared folder can still be locked
-  // through a read-only descriptor.
-  if (fd_ < 0) fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-  if (fd_ < 0) return;
-
   const auto deadline = std::chrono::steady_clock::now() + patience;
-  for (;;) {
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-      held_ = true;
-      return;
-    }
-    if (errno == EINTR) continue;
-    if (errno != EWOULDBLOCK) break;
-    if (std::chrono::steady_clock::now() >= deadline) {
-      std::fprintf(stderr,
-                   "pellumo: another copy of the game has held %s for over %lld ms; "
-                   "saving without it\n",
-                   path.c_str(), static_cast<long long>(patience.count()));
-      return;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  // Always the folder first, then the file: two copies never wait on each
+  // other crosswise.
+  folderFd_ = ::open(FolderOf(settingsPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  error_ = folderFd_ < 0 ? errno : 0;
+  fileFd_ = OpenLockFile(SettingsLockPath(settingsPath));
+  if (folderFd_ < 0 && fileFd_ < 0) return;
+  if ((folderFd_ >= 0 && !LockBy(folderFd_, deadline)) ||
+      (fileFd_ >= 0 && !LockBy(fileFd_, deadline))) {
+    state_ = State::Busy;
+    return;
   }
-  std::fprintf(stderr, "pellumo: cannot lock %s; saving without it\n", path.c_str());
+  state_ = State::Held;
 }
 
-SettingsLock::~SettingsLock() {
-  if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+SettingsLock::~SettingsLock() {  // closing releases the locks
+  if (fileFd_ >= 0) ::close(fileFd_);
+  if (folderFd_ >= 0) ::close(folderFd_);
 }
 
 }  // namespace pellumo

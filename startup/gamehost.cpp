@@ -20,11 +20,15 @@ namespace pellumo {
 
 GameHost::GameHost(const GamePlaces& places, std::unique_ptr<RandomSource> random)
     : dataFolder_(QString::fromStdString(places.dataFolder)),
-      profile_(places.settingsFolder, places.defaultsFile),
+      profile_(places.settingsFolder, places.defaultsFile, places.perPlayer),
       random_(random ? std::move(random) : std::make_unique<ClockRandom>()),
       computer_(*random_),
       game_(std::make_unique<Game>(profile_, *this, computer_.TurnHook())),
-      sound_(std::make_unique<CaptureSound>(dataFolder_ + "/Robotz Recycle.wav")) {}
+      sound_(std::make_unique<CaptureSound>(dataFolder_ + "/Robotz Recycle.wav")) {
+  auto* records = new QTimer(this);
+  connect(records, &QTimer::timeout, this, &GameHost::MindTheRecords);
+  records->start(500);
+}
 
 void GameHost::Advice() { computer_.Command1_Click(*game_); }
 
@@ -32,6 +36,27 @@ GameHost::~GameHost() {
   delete window_.data();
   delete about_.data();
   delete help_.data();
+  profile_.SaveBeforeExit();
+}
+
+void GameHost::MindTheRecords() {
+  // Never inside loading, a turn or another box: the timer also fires in
+  // their nested waits.
+  if (Busy() || quitting_ || !window_ || !window_->isVisible() ||
+      QApplication::activeModalWidget() != nullptr)
+    return;
+  // A short try: the lock may still be held, and the window must not stall.
+  profile_.SavePending(std::chrono::milliseconds(100));
+  const std::string problem = profile_.TakeSaveProblem();
+  if (problem.empty()) return;
+  if (answerHook) {
+    answerHook(problem, "Pellumo!", false);
+    return;
+  }
+  auto* box = new QMessageBox(QMessageBox::Warning, "Pellumo!", QString::fromStdString(problem),
+                              QMessageBox::Ok, window_);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();  // the game's loop goes on; the box goes when OK is pressed
 }
 
 MainWindow* GameHost::Window() const { return window_; }

@@ -90,6 +90,9 @@ class GameHost : public QObject, public GameUi, public WindowHost {
  private:
   // The board takes the keys again after a turn or a flash.
   void FocusBoard();
+  // From a timer, only while the window is idle: saves the changes another
+  // copy's lock held back, and shows a failed save once.
+  void MindTheRecords();
   void Unwound() override;
   void RunPending();
   // A new main window, with the debug view handed to it.

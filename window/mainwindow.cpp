@@ -500,7 +500,7 @@ void MainWindow::mnuDiff_Click(int Index) {
 
 void MainWindow::mnuSaveSize_Click() {
   const QSizeF outer = OuterTwips();
-  game_.profile().ProfileChange([&](ProfileText& sizes) {
+  game_.profile().ProfileChange([outer](ProfileText& sizes) {
     sizes.ProfileWriteString("Sizes", "Width", TwipsText(static_cast<float>(outer.width())));
     sizes.ProfileWriteString("Sizes", "Height", TwipsText(static_cast<float>(outer.height())));
   });
