@@ -12,11 +12,14 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <pwd.h>
 #include <unistd.h>
 
+#include "records/atomicfile.h"
 #include "records/highscores.h"
 #include "records/inifile.h"
 #include "records/places.h"
@@ -116,23 +119,95 @@ TEST(SharedSettings, TwoCopiesEachAddATableEntryAndBothSurvive) {
   EXPECT_EQ(ReadHighScoreTable(profile.ProfileRead(), "EXPERT").MyName, stored.MyName);
 }
 
-TEST(SharedSettings, ALockHeldTooLongIsPassedWithOneLineOnStandardError) {
-  TempFolder folder;
-  ProfileMan profile(folder.path());
-  profile.LockPatience = std::chrono::milliseconds(50);
+// Gives up root for the "nobody" account (65534 on Debian); false when that
+// cannot be done, or when it could and root's powers remain.
+bool BecomeNobody() {
+  return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+         ::access("/", W_OK) != 0;
+}
 
-  // A free lock is taken silently (the first save makes its file); then
-  // another copy is stuck with it: this open file is a holder of its own.
-  ::testing::internal::CaptureStderr();
-  profile.ProfileWriteString("DIFFICULTY", "LEVEL", "1");
-  const int holder = ::open(folder.file("pellumo.ini.lock").c_str(), O_RDWR);
-  EXPECT_EQ(::flock(holder, LOCK_EX), 0);
-  EXPECT_EQ(profile.ProfileWriteString("DIFFICULTY", "LEVEL", "2"), 1);
-  const std::string said = ::testing::internal::GetCapturedStderr();
-  ::close(holder);
-  EXPECT_EQ(profile.ProfileReadString("DIFFICULTY", "LEVEL"), "2");
-  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-  EXPECT_NE(said.find("pellumo.ini.lock"), std::string::npos) << said;
+// Copy A stops itself in its save (Ctrl+Z, a debugger, a suspended laptop)
+// just before its rename, holding the lock; copy B finishes a game
+// meanwhile, then stops; A goes on, then B. Both games must be counted: a
+// copy that wrote without the lock, or renamed an old snapshot, loses one.
+// Each copy's standard error goes to a file of its own. "" when all went
+// well, else the faults.
+std::string StoppedWriterScenario(const TempFolder& folder, bool asNobody, bool lockFileUsable) {
+  TempFolder logs;
+  ::chmod(logs.path().c_str(), 0777);
+  const auto copy = [&](const char* name, int human, void (*stop)()) {
+    return Spawn([&, name, human, stop] {
+      const int err = ::open(logs.file(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+      ::dup2(err, 2);
+      if (asNobody && !BecomeNobody()) return 3;
+      testing::Rig rig;
+      rig.profile.ProfilePath = folder.file("pellumo.ini");
+      rig.profile.LockPatience = std::chrono::milliseconds(50);
+      AtomicWriteBeforeRename = stop;
+      testing::Finish(rig.game, human, kBoxes - human);  // counts the game
+      AtomicWriteBeforeRename = nullptr;
+      ::raise(SIGSTOP);  // played: the test lets the other copy on
+      rig.profile.SaveBeforeExit();
+      return 0;
+    });
+  };
+  const auto stoppedThere = [](pid_t pid) {
+    int status = 0;
+    return ::waitpid(pid, &status, WUNTRACED) == pid && WIFSTOPPED(status);
+  };
+  const auto finished = [](pid_t pid) {
+    ::kill(pid, SIGCONT);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  std::string fault;
+  const pid_t a = copy("a", 40, [] { ::raise(SIGSTOP); });
+  if (!stoppedThere(a)) fault += "copy A did not stop in its save; ";
+  const pid_t b = copy("b", 10, nullptr);
+  if (!stoppedThere(b)) fault += "copy B did not finish its game; ";
+  ::kill(a, SIGCONT);
+  if (!stoppedThere(a)) fault += "copy A did not end its save; ";
+  if (const int ended = finished(a) + finished(b); ended != 0) fault += "a copy failed; ";
+
+  ProfileMan profile(folder.path());
+  if (profile.ProfileReadInt("STATS", "NOVICE_PLAY") != 2) fault += "a game was lost; ";
+  if (profile.ProfileReadInt("STATS", "NOVICE_WON") != 1) fault += "a win was lost; ";
+  for (const char* name : {"a", "b"}) {
+    const std::string said = ReadFile(logs.file(name));
+    std::size_t warnings = 0;
+    for (std::size_t at = 0; (at = said.find("lock file", at)) != std::string::npos; ++at)
+      ++warnings;
+    if (warnings != (lockFileUsable ? 0 : 1))
+      fault += std::string("copy ") + name + " did not say once that the lock file is unusable: " + said;
+  }
+  return fault;
+}
+
+// With the lock file as older copies left it, and with a symbolic link in
+// its place (opening it gives ELOOP): the folder's lock still keeps the
+// copies apart, and the link's target is not touched.
+TEST(SharedSettings, ACopyStoppedInItsSaveNeverUndoesAnothersGame) {
+  for (const bool link : {false, true}) {
+    SCOPED_TRACE(link ? "the lock file a link" : "the lock file");
+    TempFolder folder, elsewhere;
+    const std::string target = elsewhere.file("precious");
+    WriteFile(target, "keep");
+    if (link) fs::create_symlink(target, folder.file("pellumo.ini.lock"));
+    EXPECT_EQ(StoppedWriterScenario(folder, false, !link), "");
+    EXPECT_EQ(ReadFile(target), "keep");
+  }
+}
+
+// Another account's private lock file can be neither opened nor locked.
+// Root can open anything, so the copies run as "nobody" in nobody's folder.
+TEST(SharedSettings, AnotherAccountsPrivateLockFileStillKeepsCopiesApart) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to make the lock file another account's";
+  TempFolder folder;
+  WriteFile(folder.file("pellumo.ini.lock"), "");
+  ::chmod(folder.file("pellumo.ini.lock").c_str(), 0600);
+  ASSERT_EQ(::chown(folder.path().c_str(), 65534, 65534), 0);
+  EXPECT_EQ(StoppedWriterScenario(folder, true, false), "");
 }
 
 // Copies of the game killed at random moments while they save: the file is
@@ -167,18 +242,32 @@ TEST(SharedSettings, KilledWritersLeaveAWholeFileAndNoLitter) {
   EXPECT_EQ(entries, (std::set<std::string>{"pellumo.ini", "pellumo.ini.lock"}));
 }
 
-TEST(SharedSettings, ASaveRemovesOnlyTheTemporaryFilesOfItsOwnFile) {
-  TempFolder folder;
-  // Each name, and whether a save removes it: the leftovers of a killed save
-  // of this file go, anything else stays.
-  const std::pair<const char*, bool> files[] = {
-      {"pellumo.ini.Ab3dE9", true}, {"pellumo.ini.zzzzzz", true}, {"pellumo.ini.keep", false},
-      {"pellumo.ini.Ab3dE9x", false}, {"other.ini.Ab3dE9", false}};
-  for (const auto& [name, gone] : files) WriteFile(folder.file(name), "x");
-  fs::create_directory(folder.file("pellumo.ini.folder"));
-  ProfileMan(folder.path()).ProfileWriteString("DIFFICULTY", "LEVEL", "0");
-  EXPECT_TRUE(fs::is_directory(folder.file("pellumo.ini.folder")));
-  for (const auto& [name, gone] : files) EXPECT_NE(fs::exists(folder.file(name)), gone) << name;
+// A save clears up after killed saves of its own file, and nothing else: not
+// a player's "pellumo.ini.backup", nor, through a linked settings file, the
+// files beside the link's target, nor another account's save under way.
+TEST(SharedSettings, ASaveRemovesOnlyTheTemporaryFilesItLeft) {
+  TempFolder folder, dotfiles;
+  WriteFile(dotfiles.file("thesis"), "");
+  fs::create_symlink(dotfiles.file("thesis"), folder.file("pellumo.ini"));
+  // Each name, and whether a save removes it.
+  const std::pair<std::string, bool> files[] = {
+      {dotfiles.file(".thesis.pellumo-tmp.Ab3dE9"), true},
+      {dotfiles.file("thesis.backup"), false},
+      {dotfiles.file("thesis.draft1"), false},
+      {dotfiles.file("thesis.Ab3dE9"), false},
+      {dotfiles.file(".thesis.pellumo-tmp.Ab3dE9x"), false},
+      {dotfiles.file(".other.pellumo-tmp.Ab3dE9"), false},
+      {folder.file("pellumo.ini.zzzzzz"), false},
+      {folder.file(".pellumo.ini.pellumo-tmp.Ab3dE9"), false},  // not the file saved
+      {dotfiles.file(".thesis.pellumo-tmp.nobody"), ::geteuid() != 0},
+  };
+  for (const auto& [name, gone] : files) WriteFile(name, "x");
+  // As root, one is another account's: in a shared folder, its save may be under way.
+  [[maybe_unused]] const int owned = ::chown(dotfiles.file(".thesis.pellumo-tmp.nobody").c_str(), 65534, 65534);
+  fs::create_directory(dotfiles.file(".thesis.pellumo-tmp.folder"));
+  ASSERT_EQ(ProfileMan(folder.path()).ProfileWriteString("DIFFICULTY", "LEVEL", "0"), 1);
+  EXPECT_TRUE(fs::is_directory(dotfiles.file(".thesis.pellumo-tmp.folder")));
+  for (const auto& [name, gone] : files) EXPECT_NE(fs::exists(name), gone) << name;
 }
 
 TEST(InstalledPlaces, SettingsFolderFollowsTheBaseDirectoryRules) {
