@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "records/atomicfile.h"
 #include "support/fakeui.h"
@@ -79,12 +81,23 @@ TEST(ProfileMan, GarbledFilesReadWhatParsesAndAWriteKeepsEveryOtherByte) {
   }
 }
 
+// Over 4 MiB a settings file is not read (all defaults) nor replaced: 50 MB
+// of blank lines took gigabytes and half a minute a game.
+const std::string kOverTheCap = kSaved + std::string((4 << 20) - kSaved.size() + 1, '\n');
+
 TEST(ProfileMan, AFailedWriteReturnsZeroAndChangesNothing) {
-  const struct { const char *what, *file; std::function<void(std::string)> prepare; } cases[] = {
+  const struct {
+    const char *what, *file;
+    std::function<void(std::string)> prepare;
+    bool unread = false;  // reads give the defaults
+  } cases[] = {
       {"disk full part way", "pellumo.ini",
        [](auto ini) { WriteFile(ini, kSaved); AtomicWriteFailAfterBytes = 20; }},
       {"the disk cannot make it durable", "pellumo.ini",
        [](auto ini) { WriteFile(ini, kSaved); AtomicWriteSyncFails = true; }},
+      {"larger than 4 MiB", "pellumo.ini", [](auto ini) { WriteFile(ini, kOverTheCap); }, true},
+      {"a change that would take it past 4 MiB", "pellumo.ini",
+       [](auto ini) { WriteFile(ini, kOverTheCap.substr(0, 4 << 20)); }},
       {"a directory in its place", "pellumo.ini",
        [](auto ini) { fs::create_directory(ini); WriteFile(ini + "/keep", "data"); }},
       {"a pipe in its place: no hang", "pellumo.ini",
@@ -99,25 +112,46 @@ TEST(ProfileMan, AFailedWriteReturnsZeroAndChangesNothing) {
     store.ProfilePath = f.file(c.file);
     c.prepare(store.ProfilePath);
     const auto before = Snapshot(f.path());
-    EXPECT_EQ(store.ProfileWriteString("DIFFICULTY", "LEVEL", "2"), 0);
+    if (c.unread) { EXPECT_EQ(store.ProfileReadString("STATS", "NOVICE_WON"), "*"); }
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(store.ProfileWriteString("DIFFICULTY", "LEVEL", "22"), 0);
+    EXPECT_EQ(store.ProfileWriteString("STATS", "NOVICE_WON", "40"), 0);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "once, naming the file: " << said;
+    EXPECT_NE(said.find(store.ProfilePath), std::string::npos) << said;
+    EXPECT_NE(store.TakeSaveProblem().find(store.ProfilePath), std::string::npos);
     AtomicWriteFailAfterBytes = -1;
     AtomicWriteSyncFails = false;
     EXPECT_EQ(Snapshot(f.path()), before) << "nothing replaced, no temporary file left";
   }
 }
 
-TEST(ProfileMan, AWriteKeepsPermissionsAndFollowsALink) {
+// A rewritten file keeps its mode and, where the writer may set it, its
+// group; a new one gets what the umask leaves of 0666, as any program's.
+TEST(ProfileMan, AWriteKeepsModeAndGroupFollowsALinkAndANewFileObeysTheUmask) {
   TempFolder f;
   WriteFile(f.file("pellumo.ini"), kSaved);
   ::chmod(f.file("pellumo.ini").c_str(), 0640);
+  // Root may give the file any group; others keep their own.
+  const gid_t group = ::geteuid() == 0 ? 65534 : ::getegid();
+  ASSERT_EQ(::chown(f.file("pellumo.ini").c_str(), static_cast<uid_t>(-1), group), 0);
   fs::create_symlink(f.file("pellumo.ini"), f.file("link.ini"));
   ProfileMan store(f.path());
   store.ProfilePath = f.file("link.ini");
   EXPECT_EQ(store.ProfileWriteString("DIFFICULTY", "LEVEL", "2"), 1);
   EXPECT_TRUE(fs::is_symlink(f.file("link.ini")));
   EXPECT_EQ(ReadFile(f.file("pellumo.ini")), "[DIFFICULTY]\nLEVEL=2\n[STATS]\nNOVICE_WON=3\n");
-  EXPECT_EQ(fs::status(f.file("pellumo.ini")).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  struct stat st {};
+  ASSERT_EQ(::stat(f.file("pellumo.ini").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(st.st_gid, group);
+
+  const mode_t usual = ::umask(077);
+  ProfileMan fresh(f.file("new"));
+  EXPECT_EQ(fresh.ProfileWriteString("DIFFICULTY", "LEVEL", "2"), 1);
+  ::umask(usual);
+  ASSERT_EQ(::stat(fresh.ProfilePath.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
 }
 
 }  // namespace
