@@ -9,10 +9,12 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "engine/game.h"
 #include "records/atomicfile.h"
+#include "records/movelog.h"
 #include "support/fakeui.h"
 
 namespace pellumo {
@@ -99,6 +101,57 @@ TEST(SettingsFaults, ProtectedFolderOrFileIsNeverWritten) {
   ::waitpid(child, &status, 0);
   if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no way to drop root here";
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child's faults are above";
+}
+
+// Run as root with a player's HOME (sudo -E), the game meets the player's
+// files (here the "nobody" account's). It writes nothing in the player's
+// own settings folder, nor through a link into another account's file, and
+// removes nothing beside that file; the move log likewise. A folder shared
+// by several players, as the portable build's, stays writable.
+TEST(SettingsFaults, AnotherAccountsFilesAreNeverWrittenThroughOrRemoved) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to make files of another account";
+  testing::TempFolder home;
+  const auto make = [&](const std::string& name, const char* content) {
+    const std::string path = home.file(name);
+    fs::create_directories(fs::path(path).parent_path());
+    if (content != nullptr) testing::WriteFile(path, content);
+    return path;
+  };
+  const auto theirs = [&](const std::string& name) {
+    for (fs::path p = home.file(name); p.string().size() > home.path().size(); p = p.parent_path())
+      EXPECT_EQ(::chown(p.c_str(), 65534, 65534), 0) << p;
+  };
+  for (const char* name : {".config/pellumo/pellumo.ini", "dotfiles/thesis", "dotfiles/thesis.backup",
+                           "dotfiles/.thesis.pellumo-tmp.Ab3dE9", "own.csv"})
+    theirs(make(name, kStored.c_str()).substr(home.path().size() + 1));
+  make("fresh/", nullptr);
+  theirs("fresh");
+  make("mine/pellumo.ini.lock", "");  // root's own folder: its lock is no harm
+  fs::create_symlink(home.file("dotfiles/thesis"), home.file("mine/pellumo.ini"));
+  fs::create_symlink(home.file("dotfiles/thesis"), home.file("myboxmoves.csv"));
+  const auto everything = [&] {
+    std::map<std::string, std::string> entries;
+    for (const auto& e : fs::recursive_directory_iterator(home.path()))
+      entries[e.path()] = e.is_symlink() ? "link" : e.is_directory() ? "dir" : ReadFile(e.path());
+    return entries;
+  };
+  const auto before = everything();
+
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(ProfileMan(home.file(".config/pellumo"), "", true).ProfileWriteString("S", "K", "v"), 0);
+  EXPECT_EQ(ProfileMan(home.file("fresh/pellumo"), "", true).ProfileWriteString("S", "K", "v"), 0);
+  EXPECT_EQ(ProfileMan(home.file("mine")).ProfileWriteString("S", "K", "v"), 0);
+  EXPECT_FALSE(WriteMoveLog(home.file("myboxmoves.csv"), AllTheMoves()));
+  EXPECT_FALSE(WriteMoveLog(home.file("own.csv"), AllTheMoves()));
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(everything(), before);
+  std::size_t told = 0;
+  for (std::size_t at = 0; (at = said.find("another user", at)) != std::string::npos; ++at) ++told;
+  EXPECT_EQ(told, 5u) << said;
+
+  make("shared/", nullptr);
+  theirs("shared");
+  EXPECT_EQ(ProfileMan(home.file("shared")).ProfileWriteString("S", "K", "v"), 1);
 }
 
 }  // namespace
