@@ -35,6 +35,7 @@ struct GuiRig {
   TempFolder folder;
   std::unique_ptr<GameHost> host;
   std::vector<std::string> questions;  // Yes/No texts asked
+  std::vector<std::string> told;       // "title: text" of the other boxes, "busy " first in a turn
   bool answerYes = false;
   int quits = 0;
 
@@ -52,8 +53,9 @@ struct GuiRig {
     host->flashMilliseconds = 30;
     if (clock) host->waitClock = std::move(clock);
     host->debugView = debug;
-    host->answerHook = [this](const std::string& text, const std::string&, bool yesNo) {
+    host->answerHook = [this](const std::string& text, const std::string& title, bool yesNo) {
       if (yesNo) questions.push_back(text);
+      else told.push_back(std::string(host->Busy() ? "busy " : "") + title + ": " + text);
       return !yesNo || answerYes;
     };
     host->quitHook = [this] { ++quits; };

@@ -2,6 +2,7 @@
 // high score, the name is typed, OK stores it, the next opening shows it;
 // and what becomes of a name still open when the next game ends.
 #include "gui/guirig.h"
+#include "records/atomicfile.h"
 
 namespace pellumo::testing {
 namespace {
@@ -59,6 +60,31 @@ TEST(HighScores, AWinningNameIsTypedStoredAndShownNextTime) {
   EXPECT_EQ(Name(w, 0)->text(), QString::fromUtf8("Zoë 李"));
   EXPECT_EQ(Text(w, "Score_0"), "40");
   EXPECT_TRUE(ReadOnlyLook(w, 0));
+}
+
+// Saves that fail (a full disk from the start) are told once a run, on
+// standard error and in the window once it is idle after loading, naming
+// the file and the reason; and again at OK, for a typed name that is lost.
+TEST(HighScores, FailedSavesAreToldOnceWhenIdleAndAgainAtOkForTheLostName) {
+  AtomicWriteFailAfterBytes = 0;
+  ::testing::internal::CaptureStderr();
+  GuiRig rig;
+  const std::string told = "Pellumo!: Your games and high scores cannot be saved to " +
+                           rig.folder.file("pellumo.ini") + ": No space left on device.";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !rig.told.empty(); }, 20000));
+  Finish(rig.game(), 40, 24);
+  QWidget* w = Window();
+  ASSERT_NE(w, nullptr);
+  Type(Name(w, 0), "Ann");
+  QTest::mouseClick(Ok(w), Qt::LeftButton);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  AtomicWriteFailAfterBytes = -1;
+  EXPECT_EQ(rig.told, (std::vector<std::string>{told, "Game Over: You Won!!!",
+                                                "High Scores" + told.substr(8)}));
+  EXPECT_EQ(rig.host->profile().TakeSaveProblem(), "") << "nothing more to show";
+  const std::string line = "pellumo: cannot save to " + rig.folder.file("pellumo.ini");
+  EXPECT_NE(said.find(line), std::string::npos) << said;
+  EXPECT_EQ(said.find(line), said.rfind(line)) << "once: " << said;
 }
 
 TEST(HighScores, EveryOpeningShowsWhatIsStoredNow) {
