@@ -160,9 +160,9 @@ std::int16_t ProfileMan::ProfileChange(std::function<void(ProfileText&)> change)
       if (!shared_->saidWaiting) {
         shared_->saidWaiting = true;
         std::fprintf(stderr,
-                     "pellumo: another copy of the game has held %s for over %lld ms; "
+                     "pellumo: another copy of the game has held the lock of %s for over %lld ms; "
                      "the change is kept for the next save\n",
-                     SettingsLockPath(ProfilePath).c_str(),
+                     ProfilePath.c_str(),
                      static_cast<long long>(LockPatience.count()));
       }
       if (change) shared_->pending.push_back(std::move(change));
@@ -204,9 +204,9 @@ bool ProfileMan::SavePending(std::chrono::milliseconds patience) {
 void ProfileMan::SaveBeforeExit() {
   if (SavePending(LockPatience)) return;
   std::fprintf(stderr,
-               "pellumo: another copy of the game still holds %s; the last %zu changes "
-               "(games counted, high scores) are lost\n",
-               SettingsLockPath(ProfilePath).c_str(), shared_->pending.size());
+               "pellumo: another copy of the game still holds the lock of %s; the last %zu "
+               "changes (games counted, high scores) are lost\n",
+               ProfilePath.c_str(), shared_->pending.size());
   shared_->pending.clear();
 }
 
