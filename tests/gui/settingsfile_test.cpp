@@ -3,6 +3,10 @@
 // does not change it writes back byte for byte.
 #include "gui/guirig.h"
 #include "records/highscores.h"
+#include "records/inifile.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
 
 namespace pellumo::testing {
 namespace {
@@ -49,6 +53,25 @@ TEST(SettingsFile, EveryStoredValueIsReadAndWhatIsUnchangedStaysByteForByte) {
   std::string counted = kHandWritten;
   counted.replace(counted.find("EXPERT_PLAY=9"), 13, "EXPERT_PLAY=10");
   EXPECT_EQ(rig.Settings(), counted);
+}
+
+// A change another copy's lock held back is saved once the lock is free:
+// by the window's own check while it is idle, and at the latest at exit.
+TEST(SettingsFile, AChangeHeldBackByAnotherCopysLockIsSavedWhenIdleAndAtExit) {
+  GuiRig rig(kHandWritten);
+  rig.host->profile().LockPatience = std::chrono::milliseconds(50);
+  const auto level = [&] { return IniLookup(rig.Settings(), "DIFFICULTY", "LEVEL").value_or(""); };
+  for (const bool atExit : {false, true}) {
+    const int other = ::open(rig.folder.path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    ::testing::internal::CaptureStderr();
+    rig.window().mnuDiff[atExit ? 0 : 1]->trigger();
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(level(), atExit ? "1" : "2") << "nothing written without the lock";
+    ::close(other);
+    if (atExit) rig.host.reset();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return level() == (atExit ? "0" : "1"); }, 20000));
+  }
 }
 
 }  // namespace
