@@ -57,8 +57,9 @@ HighScoreTable ReadHighScoreTable(const ProfileText& profile, const std::string&
   for (int i = 0; i < kHighScoreRows; ++i) {
     // No NAME key: the row stays blank, its score unread. A name typed as
     // "*" is present, though the read of an absent key gives the same text.
-    if (!profile.ProfileHas(section, RowKey("NAME", i))) continue;
-    table.MyName[static_cast<std::size_t>(i)] = profile.ProfileReadString(section, RowKey("NAME", i));
+    const std::string nameKey = RowKey("NAME", i);
+    if (!profile.ProfileHas(section, nameKey)) continue;
+    table.MyName[static_cast<std::size_t>(i)] = profile.ProfileReadString(section, nameKey);
     const std::string score = profile.ProfileReadString(section, RowKey("SCORE", i));
     if (score != "*") table.Score[static_cast<std::size_t>(i)] = std::to_string(WholeNumber(score));
   }

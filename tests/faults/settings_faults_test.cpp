@@ -121,8 +121,9 @@ TEST(SettingsFaults, AnotherAccountsFilesAreNeverWrittenThroughOrRemoved) {
     for (fs::path p = home.file(name); p.string().size() > home.path().size(); p = p.parent_path())
       EXPECT_EQ(::chown(p.c_str(), 65534, 65534), 0) << p;
   };
-  for (const char* name : {".config/pellumo/pellumo.ini", "dotfiles/thesis", "dotfiles/thesis.backup",
-                           "dotfiles/.thesis.pellumo-tmp.Ab3dE9", "own.csv"})
+  for (const char* name : {".config/pellumo/pellumo.ini", "dotfiles/thesis",
+                           "dotfiles/thesis.backup", "dotfiles/.thesis.pellumo-tmp.Ab3dE9",
+                           "own.csv"})
     theirs(make(name, kStored.c_str()).substr(home.path().size() + 1));
   make("fresh/", nullptr);
   theirs("fresh");
@@ -137,10 +138,13 @@ TEST(SettingsFaults, AnotherAccountsFilesAreNeverWrittenThroughOrRemoved) {
   };
   const auto before = everything();
 
+  const auto save = [&](const char* folder, bool perPlayer) {
+    return ProfileMan(home.file(folder), "", perPlayer).ProfileWriteString("S", "K", "v");
+  };
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(ProfileMan(home.file(".config/pellumo"), "", true).ProfileWriteString("S", "K", "v"), 0);
-  EXPECT_EQ(ProfileMan(home.file("fresh/pellumo"), "", true).ProfileWriteString("S", "K", "v"), 0);
-  EXPECT_EQ(ProfileMan(home.file("mine")).ProfileWriteString("S", "K", "v"), 0);
+  EXPECT_EQ(save(".config/pellumo", true), 0);
+  EXPECT_EQ(save("fresh/pellumo", true), 0);
+  EXPECT_EQ(save("mine", false), 0);
   EXPECT_FALSE(WriteMoveLog(home.file("myboxmoves.csv"), AllTheMoves()));
   EXPECT_FALSE(WriteMoveLog(home.file("own.csv"), AllTheMoves()));
   const std::string said = ::testing::internal::GetCapturedStderr();
@@ -151,7 +155,7 @@ TEST(SettingsFaults, AnotherAccountsFilesAreNeverWrittenThroughOrRemoved) {
 
   make("shared/", nullptr);
   theirs("shared");
-  EXPECT_EQ(ProfileMan(home.file("shared")).ProfileWriteString("S", "K", "v"), 1);
+  EXPECT_EQ(save("shared", false), 1);
 }
 
 }  // namespace
