@@ -37,12 +37,17 @@ int OpenLockFile(const std::string& path) {
   return -1;
 }
 
-// Tries to lock fd until deadline; false when another holder outlasted it.
-bool LockBy(int fd, std::chrono::steady_clock::time_point deadline) {
+enum class Try { Locked, Busy, Unsupported };
+
+// Tries to lock fd until deadline. Unsupported: this descriptor cannot be
+// locked at all (NFS emulates flock with record locks, which a folder or a
+// read-only file cannot take); errno says why.
+Try LockBy(int fd, std::chrono::steady_clock::time_point deadline) {
   for (;;) {
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return Try::Locked;
     if (errno == EINTR) continue;
-    if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) return false;
+    if (errno != EWOULDBLOCK) return Try::Unsupported;
+    if (std::chrono::steady_clock::now() >= deadline) return Try::Busy;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
 }
@@ -58,13 +63,26 @@ SettingsLock::SettingsLock(const std::string& settingsPath, std::chrono::millise
   folderFd_ = ::open(FolderOf(settingsPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   error_ = folderFd_ < 0 ? errno : 0;
   fileFd_ = OpenLockFile(SettingsLockPath(settingsPath));
-  if (folderFd_ < 0 && fileFd_ < 0) return;
-  if ((folderFd_ >= 0 && !LockBy(folderFd_, deadline)) ||
-      (fileFd_ >= 0 && !LockBy(fileFd_, deadline))) {
-    state_ = State::Busy;
-    return;
+  // What cannot be locked at all is left out; every copy on that file
+  // system leaves it out alike, so the copies still share what remains.
+  bool held = false;
+  for (int* fd : {&folderFd_, &fileFd_}) {
+    if (*fd < 0) continue;
+    switch (LockBy(*fd, deadline)) {
+      case Try::Locked:
+        held = true;
+        break;
+      case Try::Busy:
+        state_ = State::Busy;
+        return;
+      case Try::Unsupported:
+        error_ = errno;
+        ::close(*fd);
+        *fd = -1;
+        break;
+    }
   }
-  state_ = State::Held;
+  state_ = held ? State::Held : State::Unavailable;
 }
 
 SettingsLock::~SettingsLock() {  // closing releases the locks

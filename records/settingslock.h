@@ -32,7 +32,7 @@ class SettingsLock {
 
   State Got() const { return state_; }
   bool Held() const { return state_ == State::Held; }
-  // Why the folder could not be opened, when Unavailable (an errno value).
+  // Why nothing could be locked, when Unavailable (an errno value).
   int Error() const { return error_; }
 
  private:
