@@ -68,6 +68,8 @@ TEST(SettingsFile, AChangeHeldBackByAnotherCopysLockIsSavedWhenIdleAndAtExit) {
     rig.window().mnuDiff[atExit ? 0 : 1]->trigger();
     ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(level(), atExit ? "1" : "2") << "nothing written without the lock";
+    EXPECT_EQ(rig.host->profile().ProfileReadInt("DIFFICULTY", "LEVEL"), atExit ? 0 : 1)
+        << "though this copy reads it";
     ::close(other);
     if (atExit) rig.host.reset();
     EXPECT_TRUE(QTest::qWaitFor([&] { return level() == (atExit ? "0" : "1"); }, 20000));
