@@ -179,7 +179,7 @@ std::string StoppedWriterScenario(const TempFolder& folder, bool asNobody, bool 
     for (std::size_t at = 0; (at = said.find("lock file", at)) != std::string::npos; ++at)
       ++warnings;
     if (warnings != (lockFileUsable ? 0 : 1))
-      fault += std::string("copy ") + name + " did not say once that the lock file is unusable: ";
+      fault += std::string("copy ") + name + " did not say once that the lock file is unusable; ";
   }
   return fault;
 }
