@@ -163,7 +163,9 @@ class HighScore : public QWidget {
       MyName[n]->setCursor(entry ? Qt::IBeamCursor : Qt::ArrowCursor);
       Score[n]->setText(ToQt(table.Score[n]));
       // A label is read out by its name, which would be the bare number.
-      Score[n]->setAccessibleName(QString("Score %1: %2").arg(i + 1).arg(Score[n]->text()));
+      // (Qt sends the event even for the same name.)
+      const QString name = QString("Score %1: %2").arg(i + 1).arg(Score[n]->text());
+      if (Score[n]->accessibleName() != name) Score[n]->setAccessibleName(name);
     }
     ShowCounters();
   }
@@ -249,7 +251,9 @@ class HighScore : public QWidget {
     GPlay->setText(ToQt(table_.GPlay));
     GWon->setText(ToQt(table_.GWon));
     PctWon->setText(ToQt(table_.PctWon));
-    PctWon->setAccessibleName("Won: " + PctWon->text());
+    if (PctWon->accessibleName() != "Won: " + PctWon->text()) {
+      PctWon->setAccessibleName("Won: " + PctWon->text());
+    }
   }
 
   // A copy: the window may outlive the main window that opened it.
