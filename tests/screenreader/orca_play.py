@@ -135,7 +135,7 @@ class Session:
                         XDG_CONFIG_HOME=os.path.join(work, "config"),
                         XDG_CACHE_HOME=os.path.join(work, "cache"),
                         XDG_DATA_HOME=os.path.join(work, "data"),
-                        GSETTINGS_BACKEND="memory", NO_AT_BRIDGE="0",
+                        GSETTINGS_BACKEND="memory",
                         PATH="/usr/bin:/bin:" + self.env.get("PATH", ""))
 
     def start(self, name, args, **kwargs):
@@ -232,8 +232,8 @@ def play(session, speech, game):
     folder = os.path.join(session.work, "game")
     os.mkdir(folder)
     shutil.copy(game, folder)
-    session.env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                       QT_ACCESSIBILITY="1")
+    # Without a desktop that switches accessibility on, Qt is told to.
+    session.env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     pellumo = session.start("pellumo", [os.path.join(folder, os.path.basename(game))])
 
     # The About window hands over to the main window; the board has the focus.
