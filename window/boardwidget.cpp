@@ -114,7 +114,7 @@ class MessageAccessible : public QAccessibleInterface {
 
 // The board: its 144 lines and the message as children, the scores as its
 // description.
-// Qt's cache owns every interface; the lines' go with the board's.
+// Qt's cache owns every interface; the children's go with the board's.
 class BoardAccessible : public QAccessibleWidget {
  public:
   explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::Client) {}

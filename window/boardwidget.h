@@ -129,6 +129,7 @@ class BoardWidget : public QWidget {
   void ShowCursorLine();
   void SendAccessible(QAccessible::Event type, int child);
   int OwnerOf(Line line) const;
+  int BoxOwner(int box) const;
 
   Game& game_;
   BoardGeometry geometry_;
@@ -138,8 +139,6 @@ class BoardWidget : public QWidget {
   Hit pressed_;
   Line cursor_{Orientation::Horizontal, 1};
   bool cursorUsed_ = false;
-  int BoxOwner(int box) const;
-
   // What assistive tools were last told: each line's owner, and each box's.
   std::array<int, kLineObjects> owners_{};
   std::array<int, kBoxes + 1> boxOwners_{};
