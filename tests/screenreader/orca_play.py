@@ -172,15 +172,22 @@ class Session:
 
     def x_server(self):
         read_end, write_end = os.pipe()
+        # -noreset: by default the server resets as its last client leaves,
+        # and a client connecting meanwhile is refused.
         process = self.start("xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                                      "1280x1024x24", "-dpi", "96", "-nolisten", "tcp"],
-                             pass_fds=(write_end,))
+                                      "1280x1024x24", "-dpi", "96", "-nolisten", "tcp",
+                                      "-noreset"], pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as display:
             number = display.readline().strip()
         if not number:
             raise Failure("Xvfb did not start:\n" + self.log("xvfb"))
         self.env["DISPLAY"] = ":" + number
+
+        def answers():
+            self.check_alive(process, "xvfb")
+            return subprocess.run(["xprop", "-root"], env=self.env, capture_output=True).returncode == 0
+        wait_for("the X server to answer", answers, START_SECONDS)
 
     def session_bus(self):
         read_end, write_end = os.pipe()
@@ -206,9 +213,10 @@ class Session:
         wait_for("the accessibility bus", ready, START_SECONDS)
 
     def window_manager(self):
-        self.start("openbox", ["openbox", "--sm-disable"])
+        openbox = self.start("openbox", ["openbox", "--sm-disable"])
 
         def ready():
+            self.check_alive(openbox, "openbox")
             reply = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
                                    env=self.env, capture_output=True, text=True)
             return "window id" in reply.stdout
