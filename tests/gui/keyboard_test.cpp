@@ -274,13 +274,18 @@ TEST(Accessibility, LinesNameTheirOwnersAndATurnIsToldOnceBeforeAnyBox) {
 
   // Only what is shown: no hidden window (About has closed), menu or
   // control, and nothing of the debug strip, anywhere in the tree. A closed
-  // menu's items are there, as in every program.
+  // menu's items are there, as in every program. Every text and read-out
+  // says what it is: a bare "0" does not.
   GuiRig::Settle();
   QStringList hidden;
   std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
     if (node->role() == QAccessible::PopupMenu) return;
-    if (node->state().invisible || node->text(QAccessible::Name) == "&Debug") {
-      hidden << node->text(QAccessible::Name) + " " + QString::number(node->role());
+    const QString name = node->text(QAccessible::Name);
+    const bool text = node->role() == QAccessible::StaticText ||
+                      node->role() == QAccessible::EditableText;
+    if (node->state().invisible || name == "&Debug" ||
+        (text && !name.contains(QRegularExpression("[A-Za-z]")))) {
+      hidden << name + " " + QString::number(node->role());
     }
     for (int i = 0; i < node->childCount(); ++i) {
       if (QAccessibleInterface* child = node->child(i)) walk(child);
@@ -331,6 +336,17 @@ TEST(Accessibility, LinesNameTheirOwnersAndATurnIsToldOnceBeforeAnyBox) {
             "You: Horizontal line 1, box 1. Computer: Vertical line 20; Horizontal line 30, "
             "boxes 5 and 6. You 1, Computer 2.");
   EXPECT_EQ(board->TakeTurnMessage(), "") << "told once";
+
+  // Advice speaks the line its read-out shows, and nothing for no line.
+  for (const auto& [shown, spoken] : std::vector<std::pair<std::string, QString>>{
+           {"V - 12", "Advice: Vertical line 12. You 1, Computer 2."},
+           {"H - 72", "Advice: Horizontal line 72. You 1, Computer 2."},
+           {"H - 73", "Advice: Horizontal line 72. You 1, Computer 2."},
+           {"", "Advice: Horizontal line 72. You 1, Computer 2."}}) {
+    game.readouts.Label4 = shown;
+    rig.window().AnnounceAdvice();
+    EXPECT_EQ(board->Announcement(), spoken) << shown;
+  }
 }
 
 }  // namespace
