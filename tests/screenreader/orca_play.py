@@ -281,7 +281,8 @@ def main():
         print(__doc__.strip(), file=sys.stderr)
         return 2
     game = os.path.abspath(sys.argv[1])
-    for tool in ("Xvfb", "openbox", "xdotool", "xprop", "dbus-daemon", "dbus-send", "orca"):
+    for tool in ("Xvfb", "openbox", "xdotool", "xprop", "dbus-daemon", "dbus-send", "orca",
+                 "pgrep"):
         if shutil.which(tool) is None:
             print(tool + " is missing: run scripts/deps.sh", file=sys.stderr)
             return 1
