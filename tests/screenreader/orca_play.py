@@ -260,8 +260,9 @@ def play(session, speech, game):
         "the turn's message", r"You: Horizontal line 9\b.*Computer: (%s).*You 0, Computer 0" % LINE)
     print("Return: %d events, then %r" % (events, turn.group(0)))
     # A line or box that changed sends one event, the message one more, and
-    # the board is disabled for the flash and enabled again: a flood (the
-    # hidden debug strip once sent over 200) makes Orca drop what matters.
+    # the board is disabled for the flash and enabled again. A flood (the
+    # debug strip's 64 cells, hidden but built, sent over 200) makes Orca
+    # drop what matters.
     if events > 12:
         raise Failure("%d events for one move with no box closed" % events)
 
@@ -312,7 +313,7 @@ def main():
                  or speech.logged("Startup complete"), START_SECONDS)
         session.check_alive(orca, "orca")
         play(session, speech, game)
-        print("Orca heard the whole game.")
+        print("Orca heard the cursor, the turn and the advice.")
         return 0
     except Failure as failure:
         print("FAILED:", failure, file=sys.stderr)
