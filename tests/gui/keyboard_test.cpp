@@ -313,8 +313,8 @@ TEST(Accessibility, LinesNameTheirOwnersAndATurnIsToldOnceBeforeAnyBox) {
                          "You: Horizontal line 9. Computer: " + answerName +
                              ". You 0, Computer 0."}}));
 
-  // A turn's boxes go with the line that closed them; the message waits
-  // for nothing that a message box would show first.
+  // A turn's boxes go with the line that closed them, and the turn is told
+  // before a message box (Game Over) rather than after it.
   Game& game = rig.game();
   const auto claim = [&](Line line, Colour colour, std::vector<int> boxes, Colour boxColour) {
     game.lines.Control(line)->ForeColor = colour;
