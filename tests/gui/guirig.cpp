@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/guirig.h"
-#include "window/fonts.h"
+#include "startup/startup.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(soundConfig.path()));
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
-  pellumo::InstallFontSubstitutes();
+  pellumo::SetUpApplication();
   return RUN_ALL_TESTS();
 }
