@@ -63,6 +63,7 @@ if(PELLUMO_TESTS)
   include(GoogleTest)
   add_executable(gui_tests
     tests/gui/guirig.cpp
+    tests/gui/colourscheme_test.cpp
     tests/gui/mainwindow_test.cpp
     tests/gui/highscorewindow_test.cpp
     tests/gui/keyboard_test.cpp
@@ -103,6 +104,10 @@ if(PELLUMO_TESTS)
   add_test(NAME startup.help COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:pellumo> --help)
   set_tests_properties(startup.help PROPERTIES PASS_REGULAR_EXPRESSION "--debug.*pellumo.ini"
                        TIMEOUT ${PELLUMO_TEST_TIMEOUT})
+  # The texts' contrast again under a dark desktop: qt6ct's "darker" scheme.
+  add_test(NAME gui.darkdesktop COMMAND gui_tests --gtest_filter=ColourScheme.*)
+  set_tests_properties(gui.darkdesktop PROPERTIES TIMEOUT ${PELLUMO_TEST_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PELLUMO_TEST_COLOUR_SCHEME=/usr/share/qt6ct/colors/darker.conf")
   gtest_discover_tests(gui_tests
     DISCOVERY_TIMEOUT 60
     DISCOVERY_MODE PRE_TEST

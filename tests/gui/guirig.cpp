@@ -5,6 +5,10 @@
 #include "gui/guirig.h"
 #include "startup/startup.h"
 
+namespace pellumo::testing {
+QColor desktopWindowColour;
+}
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Each rig points HOME at a folder it removes; the sound system's client
@@ -12,8 +16,18 @@ int main(int argc, char** argv) {
   // It gets one of its own, removed after everything else.
   pellumo::testing::TempFolder soundConfig;
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(soundConfig.path()));
+  // A desktop colour scheme, as a player sets it with qt6ct, in that folder.
+  const QByteArray scheme = qgetenv("PELLUMO_TEST_COLOUR_SCHEME");
+  if (!scheme.isEmpty()) {
+    std::filesystem::create_directory(soundConfig.file("qt6ct"));
+    pellumo::testing::WriteFile(soundConfig.file("qt6ct/qt6ct.conf"),
+                                "[Appearance]\ncustom_palette=true\nstyle=Fusion\n"
+                                "color_scheme_path=" + scheme.toStdString() + "\n");
+    qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
+  }
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
+  pellumo::testing::desktopWindowColour = QApplication::palette().color(QPalette::Window);
   pellumo::SetUpApplication();
   return RUN_ALL_TESTS();
 }

@@ -31,6 +31,9 @@ struct SteppingClock : WaitClock {
   }
 };
 
+// The window colour of the desktop's scheme, before the game set its own.
+extern QColor desktopWindowColour;
+
 struct GuiRig {
   TempFolder folder;
   std::unique_ptr<GameHost> host;
