@@ -82,6 +82,7 @@ if(PELLUMO_TESTS)
   add_executable(xwm_tests tests/gui/guirig.cpp tests/xwm/realwindow_test.cpp tests/support/fakeui.cpp)
   target_include_directories(xwm_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   target_link_libraries(xwm_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
+  target_compile_definitions(xwm_tests PRIVATE PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
   # The same window as a native Wayland client, under a weston the test
   # program starts itself (inside a private Xvfb, for the keyboard).
   add_executable(wayland_tests tests/wayland/wayland_test.cpp tests/support/fakeui.cpp)

@@ -1,7 +1,9 @@
 // The main window under a real window manager (tests/xwm/run.sh starts one):
 // the frame around the window, the outer size kept across starts, the
-// keyboard, the board as the X server shows it, and widening.
+// keyboard, the board as the X server shows it, widening, the outer size
+// across scales, and what the dock reads of the window.
 #include <QProcess>
+#include <fstream>
 
 #include "gui/guirig.h"
 #include "records/movelog.h"
@@ -52,10 +54,59 @@ TEST(RealWindow, TheStoredOuterSizeComesBackAtEveryStart) {
   }
 }
 
+// The child's part of the test below, at the scale it was started with:
+// opens with the settings in the file PELLUMO_SCALE_SETTINGS names, saves the
+// size, and writes back the settings and the outer size the X server has, in
+// logical pixels.
+TEST(RealWindow, DISABLED_SaveSizeAtThisScale) {
+  const std::string file = qgetenv("PELLUMO_SCALE_SETTINGS").toStdString();
+  GuiRig rig(ReadFile(file));
+  MainWindow& w = rig.window();
+  Framed(w);
+  w.mnuSaveSize->trigger();
+  const QSizeF outer = QSizeF(OuterFromX(w.winId())) / w.devicePixelRatioF();
+  WriteFile(file, rig.Settings());
+  std::ofstream(file + ".outer") << outer.width() << " " << outer.height();
+}
+
+TEST(RealWindow, ASizeSavedAtOneScaleOpensAtTheOtherWithTheSameLogicalOuterSize) {
+  TempFolder folder;
+  const std::string file = folder.file("pellumo.ini");
+  WriteFile(file, "[Sizes]\nWidth=7830\nHeight=8775\n");  // 522 x 585 px
+  for (const char* scale : {"2", "1", "2"}) {
+    SCOPED_TRACE(scale);
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_SCALE_FACTOR", scale);
+    env.insert("PELLUMO_SCALE_SETTINGS", QString::fromStdString(file));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=RealWindow.DISABLED_SaveSizeAtThisScale",
+                 "--gtest_also_run_disabled_tests"});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    ASSERT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
+    double width = 0, height = 0;
+    std::ifstream(file + ".outer") >> width >> height;
+    EXPECT_NEAR(width, 522, 1);
+    EXPECT_NEAR(height, 585, 1);
+  }
+}
+
 TEST(RealWindow, EnterOnAFreshWindowClaimsALineAndTheComputerAnswers) {
   GuiRig rig;
   MainWindow& w = rig.window();
   Framed(w);
+  // What a dock reads: the class its launcher names, and an icon sharp at
+  // scale 2.
+  const QString id = QString::number(w.winId());
+  const std::string entry = ReadFile(PELLUMO_SOURCE_DIR "/packaging/io.github.pellumo.Pellumo.desktop");
+  const auto named = entry.find("StartupWMClass=");
+  ASSERT_NE(named, std::string::npos);
+  const std::string wmClass = entry.substr(named + 15, entry.find('\n', named) - named - 15);
+  EXPECT_TRUE(Tool("xprop", {"-id", id, "WM_CLASS"}).ends_with(", \"" + wmClass + "\"\n"));
+  const std::string icons = Tool("xprop", {"-len", "4000000", "-id", id, "_NET_WM_ICON"});
+  EXPECT_NE(icons.find("Icon (256 x 256)"), std::string::npos);
   Tool("xdotool", {"windowactivate", "--sync", QString::number(w.winId())});
   ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == w.picture1; }, 10000))
       << "the board has no keyboard focus";
