@@ -84,13 +84,15 @@ if(PELLUMO_TESTS)
   target_link_libraries(xwm_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
   target_compile_definitions(xwm_tests PRIVATE PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
   # The same window as a native Wayland client, under a weston the test
-  # program starts itself (inside a private Xvfb, for the keyboard).
-  add_executable(wayland_tests tests/wayland/wayland_test.cpp tests/support/fakeui.cpp)
+  # program starts itself (inside the private Xvfb, for the keyboard).
+  add_executable(wayland_tests tests/gui/guirig.cpp tests/wayland/wayland_test.cpp
+                 tests/support/fakeui.cpp)
   target_include_directories(wayland_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   target_link_libraries(wayland_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
   # The tests' own Qt objects (keyboard_test.moc).
   set_target_properties(gui_tests xwm_tests wayland_tests PROPERTIES AUTOMOC ON)
-  add_test(NAME wayland.realcompositor COMMAND wayland_tests)
+  add_test(NAME wayland.realcompositor
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/run.sh $<TARGET_FILE:wayland_tests>)
   set_tests_properties(wayland.realcompositor PROPERTIES RUN_SERIAL ON LABELS wayland
                        TIMEOUT ${PELLUMO_TEST_TIMEOUT})
   add_test(NAME xwm.realwindow

@@ -7,6 +7,7 @@
 
 namespace pellumo::testing {
 QColor desktopWindowColour;
+bool (*startDisplay)() = nullptr;
 }
 
 int main(int argc, char** argv) {
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
   }
   ::testing::InitGoogleTest(&argc, argv);
+  if (pellumo::testing::startDisplay != nullptr && !pellumo::testing::startDisplay()) return 1;
   QApplication app(argc, argv);
   pellumo::testing::desktopWindowColour = QApplication::palette().color(QPalette::Window);
   pellumo::SetUpApplication();
