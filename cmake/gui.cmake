@@ -110,7 +110,7 @@ if(PELLUMO_TESTS)
   # The texts' contrast again under a dark desktop: qt6ct's "darker" scheme.
   add_test(NAME gui.darkdesktop COMMAND gui_tests --gtest_filter=ColourScheme.*)
   set_tests_properties(gui.darkdesktop PROPERTIES TIMEOUT ${PELLUMO_TEST_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PELLUMO_TEST_COLOUR_SCHEME=/usr/share/qt6ct/colors/darker.conf")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PELLUMO_TEST_COLOUR_SCHEME=${CMAKE_CURRENT_SOURCE_DIR}/tests/gui/darkdesktop")
   gtest_discover_tests(gui_tests
     DISCOVERY_TIMEOUT 60
     DISCOVERY_MODE PRE_TEST

@@ -17,13 +17,10 @@ int main(int argc, char** argv) {
   // It gets one of its own, removed after everything else.
   pellumo::testing::TempFolder soundConfig;
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(soundConfig.path()));
-  // A desktop colour scheme, as a player sets it with qt6ct, in that folder.
-  const QByteArray scheme = qgetenv("PELLUMO_TEST_COLOUR_SCHEME");
-  if (!scheme.isEmpty()) {
-    std::filesystem::create_directory(soundConfig.file("qt6ct"));
-    pellumo::testing::WriteFile(soundConfig.file("qt6ct/qt6ct.conf"),
-                                "[Appearance]\ncustom_palette=true\nstyle=Fusion\n"
-                                "color_scheme_path=" + scheme.toStdString() + "\n");
+  // A desktop's settings, as a player makes them with qt6ct, in that folder.
+  const QByteArray desktop = qgetenv("PELLUMO_TEST_COLOUR_SCHEME");
+  if (!desktop.isEmpty()) {
+    std::filesystem::copy(desktop.toStdString(), soundConfig.path(), std::filesystem::copy_options::recursive);
     qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
   }
   ::testing::InitGoogleTest(&argc, argv);

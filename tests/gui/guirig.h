@@ -98,15 +98,13 @@ struct GuiRig {
   // Waits until the window's frame is known (the window manager's, or on
   // Wayland Qt's own), then lets the queued work run.
   static void Framed(MainWindow& w) {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().size() != w.size(); }, 10000))
-        << "no frame around the window";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().size() != w.size(); }, 10000));
     Settle();
   }
   // Enter on a fresh board, pressed through the X server with xdotool after
   // `focus` (xdotool's words for where), claims H 1 and the computer answers.
   void EnterThroughX(const QStringList& focus) const {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == window().picture1; }))
-        << "the board has no keyboard focus";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == window().picture1; }));
     QProcess::execute("xdotool", focus + QStringList{"key", "--clearmodifiers", "Return"});
     const AllTheMoves& moves = game().GameMoves;
     ASSERT_TRUE(QTest::qWaitFor([&] { return moves.Count() >= 2 && !host->Busy(); }, 10000));

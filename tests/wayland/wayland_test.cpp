@@ -8,11 +8,9 @@
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QProcess>
 #include <cstring>
 
 #include "gui/guirig.h"
@@ -59,16 +57,15 @@ TEST(Wayland, AStoredSizeLargerThanTheScreenIsHeldToItAtNewGame) {
   rig.answerYes = true;
   rig.window().mnunew->trigger();
   ASSERT_TRUE(QTest::qWaitFor([&] { return rig.host->Window() != nullptr; }));
-  MainWindow& w = rig.window();
-  GuiRig::Framed(w);
-  EXPECT_EQ(w.frameGeometry().size(), screen);
+  GuiRig::Framed(rig.window());
+  EXPECT_EQ(rig.window().frameGeometry().size(), screen);
 }
 
 // Starts weston inside the X server tests/xwm/run.sh started, waits for it
 // to say READY=1 on the socket in NOTIFY_SOCKET, and points the Wayland
 // client at it; false with weston's log when it does not come up.
 bool StartWeston() {
-  ::chmod(runtime.path().c_str(), 0700);
+  // The folder is the owner's alone (0700) from its start.
   ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
   const int notify = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
   sockaddr_un address{};
@@ -78,12 +75,10 @@ bool StartWeston() {
   ::setenv("NOTIFY_SOCKET", address.sun_path, 1);
   if (::fork() == 0) {
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // gone with the test, however it ends
-    const std::string log = "--log=" + runtime.file("weston.log");
-    const std::string socket = "--socket=" + kSocket;
     ::execlp("weston", "weston", "--backend=x11-backend.so", "--use-pixman",
-             "--shell=desktop-shell.so", socket.c_str(), "--width=1024", "--height=768",
-             "--idle-time=0", "--modules=systemd-notify.so", "--logger-scopes=log,proto",
-             log.c_str(), nullptr);
+             "--shell=desktop-shell.so", ("--socket=" + kSocket).c_str(), "--width=1024",
+             "--height=768", "--idle-time=0", "--modules=systemd-notify.so",
+             "--logger-scopes=log,proto", ("--log=" + runtime.file("weston.log")).c_str(), nullptr);
     ::_exit(127);
   }
   ::unsetenv("NOTIFY_SOCKET");

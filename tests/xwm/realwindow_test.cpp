@@ -2,12 +2,9 @@
 // the frame around the window, the outer size kept across starts, the
 // keyboard, the board as the X server shows it, widening, the outer size
 // across scales, and what the dock reads of the window.
-#include <QProcess>
 #include <fstream>
 
 #include "gui/guirig.h"
-#include "records/movelog.h"
-#include "window/twips.h"
 
 namespace pellumo::testing {
 namespace {
@@ -59,15 +56,12 @@ TEST(RealWindow, TheStoredOuterSizeComesBackAtEveryStartAndAtEveryScale) {
   const std::string file = folder.file("pellumo.ini");
   const std::string stored = "[Sizes]\nWidth=7830\nHeight=8775\n";  // 522 x 585 px
   WriteFile(file, stored);
+  qputenv("PELLUMO_SCALE_SETTINGS", QByteArray::fromStdString(file));  // for the child
   int start = 0;
   for (const char* scale : {"1", "1", "1", "2", "1"}) {
     SCOPED_TRACE(std::to_string(++start) + " at scale " + scale);
+    qputenv("QT_SCALE_FACTOR", scale);  // read by the child's Qt; this one's has its scale
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_SCALE_FACTOR", scale);
-    env.insert("PELLUMO_SCALE_SETTINGS", QString::fromStdString(file));
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(),
                 {"--gtest_filter=RealWindow.DISABLED_SaveSizeAtThisScale",
                  "--gtest_also_run_disabled_tests"});
