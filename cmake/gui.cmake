@@ -83,6 +83,12 @@ if(PELLUMO_TESTS)
   target_include_directories(xwm_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   target_link_libraries(xwm_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
   target_compile_definitions(xwm_tests PRIVATE PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  # The real program as a player starts it, on a dark desktop.
+  add_test(NAME xwm.realgame COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/run.sh
+           ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/realgame.sh $<TARGET_FILE:pellumo>
+           ${CMAKE_CURRENT_SOURCE_DIR})
+  set_tests_properties(xwm.realgame PROPERTIES RUN_SERIAL ON LABELS xwm
+                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
   # The same window as a native Wayland client, under a weston the test
   # program starts itself (inside the private Xvfb, for the keyboard).
   add_executable(wayland_tests tests/gui/guirig.cpp tests/wayland/wayland_test.cpp

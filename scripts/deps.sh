@@ -14,7 +14,7 @@ else
     qt6-base-dev qt6-multimedia-dev
     fonts-dejavu-core xvfb xauth
     openbox xdotool x11-utils
-    weston qt6-wayland qt6ct
+    weston qt6-wayland qt6ct imagemagick
   )
 fi
 

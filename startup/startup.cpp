@@ -141,10 +141,13 @@ QPalette DesignedPalette() {
 
 }  // namespace
 
-void SetUpApplication() {
-  QApplication::setApplicationName("Pellumo!");
-  QApplication::setApplicationVersion(kVersion);
+void NameApplication() {
+  QCoreApplication::setApplicationName("Pellumo!");
+  QCoreApplication::setApplicationVersion(kVersion);
   QGuiApplication::setDesktopFileName("io.github.pellumo.Pellumo");
+}
+
+void SetUpApplication() {
   QApplication::setWindowIcon(ProgramIcon());
   InstallFontSubstitutes();
   // The game keeps the light look it was designed on, whatever the desktop's
@@ -181,6 +184,7 @@ int Main(int argc, char** argv, const std::string& installedDataFolder) {
               << ".\nStart it from a desktop session, or under xvfb-run.\n";
     return 2;
   }
+  NameApplication();
   QApplication app(argc, argv);
   SetUpApplication();
 
