@@ -141,13 +141,10 @@ QPalette DesignedPalette() {
 
 }  // namespace
 
-void NameApplication() {
-  QCoreApplication::setApplicationName("Pellumo!");
-  QCoreApplication::setApplicationVersion(kVersion);
-  QGuiApplication::setDesktopFileName("io.github.pellumo.Pellumo");
-}
-
 void SetUpApplication() {
+  QApplication::setApplicationName("Pellumo!");
+  QApplication::setApplicationVersion(kVersion);
+  QGuiApplication::setDesktopFileName("io.github.pellumo.Pellumo");
   QApplication::setWindowIcon(ProgramIcon());
   InstallFontSubstitutes();
   // The game keeps the light look it was designed on, whatever the desktop's
@@ -184,7 +181,6 @@ int Main(int argc, char** argv, const std::string& installedDataFolder) {
               << ".\nStart it from a desktop session, or under xvfb-run.\n";
     return 2;
   }
-  NameApplication();
   QApplication app(argc, argv);
   SetUpApplication();
 

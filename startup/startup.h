@@ -33,12 +33,9 @@ StartOptions ParseStartOptions(int argc, const char* const* argv,
 // settings.
 std::string UsageText(const std::string& settingsFile);
 
-// The game's names: the X11 class, and the desktop entry's name, which is
-// the Wayland app id. Called before the application object is made: a
-// platform theme such as qt6ct has Qt settle the X11 class while it is made.
-void NameApplication();
 // What the game sets on the application object before any window: its
-// icon, the substitutes for the designed faces, the designed light palette.
+// names (the desktop entry's name is the Wayland app id), its icon, the
+// substitutes for the designed faces, and the designed light palette.
 void SetUpApplication();
 
 // installedDataFolder: empty for the portable layout, where everything is

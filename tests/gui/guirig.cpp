@@ -25,7 +25,6 @@ int main(int argc, char** argv) {
   }
   ::testing::InitGoogleTest(&argc, argv);
   if (pellumo::testing::startDisplay != nullptr && !pellumo::testing::startDisplay()) return 1;
-  pellumo::NameApplication();
   QApplication app(argc, argv);
   pellumo::testing::desktopWindowColour = QApplication::palette().color(QPalette::Window);
   pellumo::SetUpApplication();
