@@ -115,7 +115,7 @@ if(PELLUMO_TESTS)
                        TIMEOUT ${PELLUMO_TEST_TIMEOUT})
   # The texts' contrast again under a dark desktop: qt6ct's "darker" scheme.
   add_test(NAME gui.darkdesktop COMMAND gui_tests --gtest_filter=ColourScheme.*)
-  set_tests_properties(gui.darkdesktop PROPERTIES TIMEOUT ${PELLUMO_TEST_TIMEOUT}
+  set_tests_properties(gui.darkdesktop PROPERTIES TIMEOUT ${PELLUMO_TEST_TIMEOUT} LABELS theme
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PELLUMO_TEST_COLOUR_SCHEME=${CMAKE_CURRENT_SOURCE_DIR}/tests/gui/darkdesktop")
   gtest_discover_tests(gui_tests
     DISCOVERY_TIMEOUT 60
