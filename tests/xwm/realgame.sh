@@ -22,4 +22,3 @@ xprop -len 4000000 -id "$id" _NET_WM_ICON | grep -q "Icon (256 x 256)" || fail "
 # Left of the board, below the menus: the window's own colour.
 colour=$(import -window "$id" -crop 1x1+3+200 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')
 [ "$colour" = "#EFEFEF" ] || fail "the window is painted $colour, not the designed #EFEFEF"
-echo "1 passed, 0 failed"
