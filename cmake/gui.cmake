@@ -63,6 +63,7 @@ if(PELLUMO_TESTS)
   include(GoogleTest)
   add_executable(gui_tests
     tests/gui/guirig.cpp
+    tests/gui/colourscheme_test.cpp
     tests/gui/mainwindow_test.cpp
     tests/gui/highscorewindow_test.cpp
     tests/gui/keyboard_test.cpp
@@ -81,8 +82,25 @@ if(PELLUMO_TESTS)
   add_executable(xwm_tests tests/gui/guirig.cpp tests/xwm/realwindow_test.cpp tests/support/fakeui.cpp)
   target_include_directories(xwm_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   target_link_libraries(xwm_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
+  target_compile_definitions(xwm_tests PRIVATE PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  # The real program as a player starts it, on a dark desktop.
+  add_test(NAME xwm.realgame COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/run.sh
+           ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/realgame.sh $<TARGET_FILE:pellumo>
+           ${CMAKE_CURRENT_SOURCE_DIR})
+  set_tests_properties(xwm.realgame PROPERTIES RUN_SERIAL ON LABELS xwm
+                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
+  # The same window as a native Wayland client, under a weston the test
+  # program starts itself (inside the private Xvfb, for the keyboard).
+  add_executable(wayland_tests tests/gui/guirig.cpp tests/wayland/wayland_test.cpp
+                 tests/support/fakeui.cpp)
+  target_include_directories(wayland_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+  target_link_libraries(wayland_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
   # The tests' own Qt objects (keyboard_test.moc).
-  set_target_properties(gui_tests xwm_tests PROPERTIES AUTOMOC ON)
+  set_target_properties(gui_tests xwm_tests wayland_tests PROPERTIES AUTOMOC ON)
+  add_test(NAME wayland.realcompositor
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/run.sh $<TARGET_FILE:wayland_tests>)
+  set_tests_properties(wayland.realcompositor PROPERTIES RUN_SERIAL ON LABELS wayland
+                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
   add_test(NAME xwm.realwindow
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/run.sh $<TARGET_FILE:xwm_tests>)
   set_tests_properties(xwm.realwindow PROPERTIES RUN_SERIAL ON LABELS xwm
@@ -105,6 +123,10 @@ if(PELLUMO_TESTS)
   add_test(NAME startup.help COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:pellumo> --help)
   set_tests_properties(startup.help PROPERTIES PASS_REGULAR_EXPRESSION "--debug.*pellumo.ini"
                        TIMEOUT ${PELLUMO_TEST_TIMEOUT})
+  # The texts' contrast again under a dark desktop: qt6ct's "darker" scheme.
+  add_test(NAME gui.darkdesktop COMMAND gui_tests --gtest_filter=ColourScheme.*)
+  set_tests_properties(gui.darkdesktop PROPERTIES TIMEOUT ${PELLUMO_TEST_TIMEOUT} LABELS theme
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PELLUMO_TEST_COLOUR_SCHEME=${CMAKE_CURRENT_SOURCE_DIR}/tests/gui/darkdesktop")
   gtest_discover_tests(gui_tests
     DISCOVERY_TIMEOUT 60
     DISCOVERY_MODE PRE_TEST

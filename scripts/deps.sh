@@ -15,6 +15,7 @@ else
     fonts-dejavu-core xvfb xauth
     openbox xdotool x11-utils
     orca at-spi2-core dbus python3-pyatspi procps
+    weston qt6-wayland qt6ct imagemagick
   )
 fi
 

@@ -18,7 +18,8 @@ namespace pellumo {
 
 QIcon ProgramIcon() {
   QIcon icon;
-  for (int size : {16, 32, 48, 64}) {
+  // Up to 256 px: a task switcher at scale 2 asks for 128 or more.
+  for (int size : {16, 32, 48, 64, 128, 256}) {
     QPixmap pixmap(size, size);
     pixmap.fill(QColor(255, 255, 192));
     QPainter p(&pixmap);

@@ -1,6 +1,7 @@
 #include "startup/startup.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -111,6 +112,48 @@ std::string UsageText(const std::string& settingsFile) {
          "Moves written by Print Moves: ~/myboxmoves.csv\n";
 }
 
+namespace {
+
+// The light palette the windows were designed on (Qt's Fusion palette, on
+// which the designed text colours were chosen). Every role is set, so
+// neither a dark desktop scheme nor a later change of it shows through.
+QPalette DesignedPalette() {
+  const QColor window(239, 239, 239), text(Qt::black), disabledText(190, 190, 190);
+  QPalette p(text, window, window.lighter(150), window.darker(150), window.darker(130), text,
+             QColor(Qt::white));
+  p.setColor(QPalette::Midlight, window.darker(130).lighter(110));
+  p.setColor(QPalette::Shadow, window.darker(150).darker(135));
+  p.setColor(QPalette::Highlight, QColor(48, 140, 198));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  p.setColor(QPalette::Link, QColor(0, 0, 255));
+  p.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
+  p.setColor(QPalette::AlternateBase, QColor(247, 247, 247));
+  p.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+  p.setColor(QPalette::ToolTipText, text);
+  p.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+  p.setColor(QPalette::Inactive, QPalette::Highlight, QColor(48, 140, 198).lighter(135));
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    p.setColor(QPalette::Disabled, role, disabledText);
+  p.setColor(QPalette::Disabled, QPalette::Base, window);
+  p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+  return p;
+}
+
+}  // namespace
+
+void SetUpApplication() {
+  QApplication::setApplicationName("Pellumo!");
+  QApplication::setApplicationVersion(kVersion);
+  QGuiApplication::setDesktopFileName("io.github.pellumo.Pellumo");
+  QApplication::setWindowIcon(ProgramIcon());
+  InstallFontSubstitutes();
+  // The game keeps the light look it was designed on, whatever the desktop's
+  // colour scheme: its text colours (red, blue, purple) were chosen for a
+  // light background and lose their contrast on a dark one, and its board is
+  // light in any case. Set before any window exists.
+  QApplication::setPalette(DesignedPalette());
+}
+
 int Main(int argc, char** argv, const std::string& installedDataFolder) {
   const auto getenv = [](const char* name) { return std::getenv(name); };
   const StartOptions options = ParseStartOptions(argc, argv, getenv);
@@ -139,11 +182,7 @@ int Main(int argc, char** argv, const std::string& installedDataFolder) {
     return 2;
   }
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Pellumo!");
-  QApplication::setApplicationVersion(kVersion);
-  QGuiApplication::setDesktopFileName("io.github.pellumo.Pellumo");
-  QApplication::setWindowIcon(ProgramIcon());
-  InstallFontSubstitutes();
+  SetUpApplication();
 
   GameHost host(places(QCoreApplication::applicationDirPath().toStdString()));
   host.debugView = options.debug;

@@ -33,6 +33,11 @@ StartOptions ParseStartOptions(int argc, const char* const* argv,
 // settings.
 std::string UsageText(const std::string& settingsFile);
 
+// What the game sets on the application object before any window: its
+// names (the desktop entry's name is the Wayland app id), its icon, the
+// substitutes for the designed faces, and the designed light palette.
+void SetUpApplication();
+
 // installedDataFolder: empty for the portable layout, where everything is
 // beside the executable; otherwise the executable was built for the
 // installed layout and finds its sound and help there.

@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QPointer>
+#include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -349,6 +351,18 @@ void MainWindow::ApplyStoredSize() {
 }
 
 void MainWindow::ResizeTwips(double width, double height) {
+  // A stored size may be anything, up to 2^31 twips. Neither the X server
+  // nor a Wayland compositor holds a window to the screen for us, and a
+  // window larger than the screen cannot be moved or resized by the player,
+  // so the outer size is held to the screen's available area here.
+  const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  const QSize room = shown != nullptr ? shown->availableGeometry().size() - FrameExtra()
+                                      : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  const auto held = [this](double twips, int most) {
+    return twips_.ToPixels(twips) > most ? twips_.ToTwips(std::max(1, most)) : twips;
+  };
+  width = held(width, room.width());
+  height = held(height, room.height());
   sizedPx_ = QSize(std::max(1, twips_.ToPixels(width)), std::max(1, twips_.ToPixels(height)));
   sizedTwips_ = QSizeF(width, height);
   resize(sizedPx_);
@@ -370,6 +384,17 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   FrameMaybeChanged();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // On Wayland Qt draws the frame itself and knows its margins only after
+  // show() has returned; no move or resize follows to announce them. So the
+  // frame is looked at once more, from the event loop.
+  if (!frameCheckQueued_) {
+    frameCheckQueued_ = true;
+    QTimer::singleShot(0, this, &MainWindow::FrameMaybeChanged);
+  }
 }
 
 void MainWindow::FrameMaybeChanged() {

@@ -132,6 +132,7 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();
@@ -148,7 +149,8 @@ class MainWindow : public QMainWindow {
   void ApplyLayout();
   QSize FrameExtra() const;
   void FrameMaybeChanged();
-  // Gives the window this size in twips, the frame not included.
+  // Gives the window this size in twips, the frame not included, held
+  // within the screen's available area.
   void ResizeTwips(double width, double height);
   // The window's size in twips, the frame not included.
   QSizeF SizeTwips() const;
@@ -169,6 +171,7 @@ class MainWindow : public QMainWindow {
   std::optional<std::int32_t> storedHeight_;
   // The window manager's frame as last seen; none until it announces one.
   QSize knownFrame_{0, 0};
+  bool frameCheckQueued_ = false;
   // The size last given in twips, and the pixels it came to.
   QSize sizedPx_;
   QSizeF sizedTwips_;

@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "gui/guirig.h"
-#include "window/fonts.h"
+#include "startup/startup.h"
+
+namespace pellumo::testing {
+QColor desktopWindowColour;
+bool (*startDisplay)() = nullptr;
+}
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -12,8 +17,16 @@ int main(int argc, char** argv) {
   // It gets one of its own, removed after everything else.
   pellumo::testing::TempFolder soundConfig;
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(soundConfig.path()));
+  // A desktop's settings, as a player makes them with qt6ct, in that folder.
+  const QByteArray desktop = qgetenv("PELLUMO_TEST_COLOUR_SCHEME");
+  if (!desktop.isEmpty()) {
+    std::filesystem::copy(desktop.toStdString(), soundConfig.path(), std::filesystem::copy_options::recursive);
+    qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
+  }
   ::testing::InitGoogleTest(&argc, argv);
+  if (pellumo::testing::startDisplay != nullptr && !pellumo::testing::startDisplay()) return 1;
   QApplication app(argc, argv);
-  pellumo::InstallFontSubstitutes();
+  pellumo::testing::desktopWindowColour = QApplication::palette().color(QPalette::Window);
+  pellumo::SetUpApplication();
   return RUN_ALL_TESTS();
 }

@@ -4,9 +4,11 @@
 // the test.
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QTest>
 #include <QtWidgets>
 
+#include "records/movelog.h"
 #include "startup/gamehost.h"
 #include "support/fakeui.h"
 #include "window/boardwidget.h"
@@ -30,6 +32,12 @@ struct SteppingClock : WaitClock {
     if (afterPass) afterPass();
   }
 };
+
+// The window colour of the desktop's scheme, before the game set its own.
+extern QColor desktopWindowColour;
+// Set by a test program that starts its own display server before the
+// application object exists (tests/wayland); false when it could not.
+extern bool (*startDisplay)();
 
 struct GuiRig {
   TempFolder folder;
@@ -88,6 +96,21 @@ struct GuiRig {
   void ShowBoxProperty(int index) const {
     window().Combo1->setCurrentIndex(index);
     emit window().Combo1->activated(index);
+  }
+  // Waits until the window's frame is known (the window manager's, or on
+  // Wayland Qt's own), then lets the queued work run.
+  static void Framed(MainWindow& w) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().size() != w.size(); }, 10000));
+    Settle();
+  }
+  // Enter on a fresh board, pressed through the X server with xdotool after
+  // `focus` (xdotool's words for where), claims H 1 and the computer answers.
+  void EnterThroughX(const QStringList& focus) const {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == window().picture1; }));
+    QProcess::execute("xdotool", focus + QStringList{"key", "--clearmodifiers", "Return"});
+    const AllTheMoves& moves = game().GameMoves;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return moves.Count() >= 2 && !host->Busy(); }, 10000));
+    EXPECT_TRUE(MoveLogText(moves).starts_with("Player1,horz,1\r\nPlayer2,")) << MoveLogText(moves);
   }
   // Lets the posted work run (queued actions, deferred deletes).
   static void Settle() { for (int i = 0; i < 3; ++i) QTest::qWait(0); }

@@ -1,11 +1,10 @@
 // The main window under a real window manager (tests/xwm/run.sh starts one):
 // the frame around the window, the outer size kept across starts, the
-// keyboard, the board as the X server shows it, and widening.
-#include <QProcess>
+// keyboard, the board as the X server shows it, widening, the outer size
+// across scales, and what the dock reads of the window.
+#include <fstream>
 
 #include "gui/guirig.h"
-#include "records/movelog.h"
-#include "window/twips.h"
 
 namespace pellumo::testing {
 namespace {
@@ -29,40 +28,70 @@ QSize OuterFromX(WId window) {
   return QSize(width + left + right, height + top + bottom);
 }
 
-// Waits until the window manager has framed the window.
-void Framed(MainWindow& w) {
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().size() != w.size(); }, 10000))
-      << "no frame from the window manager";
-  GuiRig::Settle();
+
+// The child's part of the test below, at the scale it was started with:
+// opens with the settings in the file PELLUMO_SCALE_SETTINGS names, saves the
+// size, and writes back the settings and the outer size the X server has, in
+// logical pixels.
+TEST(RealWindow, DISABLED_SaveSizeAtThisScale) {
+  const std::string file = qgetenv("PELLUMO_SCALE_SETTINGS").toStdString();
+  GuiRig rig(ReadFile(file));
+  MainWindow& w = rig.window();
+  GuiRig::Framed(w);
+  // The size stored first, once the window manager has it (at scale 2 the
+  // frame's rounding may keep it a pixel off).
+  (void)QTest::qWaitFor([&] { return w.frameGeometry().size() == QSize(522, 585); }, 2000);
+  w.mnuSaveSize->trigger();
+  const QSizeF outer = QSizeF(OuterFromX(w.winId())) / w.devicePixelRatioF();
+  WriteFile(file, rig.Settings());
+  std::ofstream(file + ".outer") << outer.width() << " " << outer.height();
 }
 
-TEST(RealWindow, TheStoredOuterSizeComesBackAtEveryStart) {
-  std::string settings = "[Sizes]\nWidth=7830\nHeight=8775\n";  // 522 x 585 px
-  for (int start = 1; start <= 3; ++start) {
-    SCOPED_TRACE(start);
-    GuiRig rig(settings);
-    MainWindow& w = rig.window();
-    Framed(w);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().size() == QSize(522, 585); }))
-        << w.frameGeometry().width() << " x " << w.frameGeometry().height();
-    EXPECT_EQ(OuterFromX(w.winId()), QSize(522, 585));
-    w.mnuSaveSize->trigger();  // without touching the window
-    settings = rig.Settings();
-    EXPECT_EQ(settings, "[Sizes]\nWidth=7830\nHeight=8775\n[DIFFICULTY]\nLEVEL=0\n");
+// Each start a process of its own, as a player's. Three starts at scale 1
+// store the same numbers and open at exactly the stored outer size; then a
+// size saved at scale 2 opens at scale 1, and back, with the same logical
+// outer size to within a pixel (the frame's rounding).
+TEST(RealWindow, TheStoredOuterSizeComesBackAtEveryStartAndAtEveryScale) {
+  TempFolder folder;
+  const std::string file = folder.file("pellumo.ini");
+  const std::string stored = "[Sizes]\nWidth=7830\nHeight=8775\n";  // 522 x 585 px
+  WriteFile(file, stored);
+  qputenv("PELLUMO_SCALE_SETTINGS", QByteArray::fromStdString(file));  // for the child
+  int start = 0;
+  for (const char* scale : {"1", "1", "1", "2", "1"}) {
+    SCOPED_TRACE(std::to_string(++start) + " at scale " + scale);
+    qputenv("QT_SCALE_FACTOR", scale);  // read by the child's Qt; this one's has its scale
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=RealWindow.DISABLED_SaveSizeAtThisScale",
+                 "--gtest_also_run_disabled_tests"});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    ASSERT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
+    double width = 0, height = 0;
+    std::ifstream(file + ".outer") >> width >> height;
+    EXPECT_NEAR(width, 522, start <= 3 ? 0 : 1);
+    EXPECT_NEAR(height, 585, start <= 3 ? 0 : 1);
+    if (start <= 3) {
+      EXPECT_EQ(ReadFile(file), stored + "[DIFFICULTY]\nLEVEL=0\n");
+    }
   }
 }
 
 TEST(RealWindow, EnterOnAFreshWindowClaimsALineAndTheComputerAnswers) {
   GuiRig rig;
   MainWindow& w = rig.window();
-  Framed(w);
-  Tool("xdotool", {"windowactivate", "--sync", QString::number(w.winId())});
-  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == w.picture1; }, 10000))
-      << "the board has no keyboard focus";
-  Tool("xdotool", {"key", "--clearmodifiers", "Return"});
-  const AllTheMoves& moves = rig.game().GameMoves;
-  ASSERT_TRUE(QTest::qWaitFor([&] { return moves.Count() >= 2 && !rig.host->Busy(); }));
-  EXPECT_TRUE(MoveLogText(moves).starts_with("Player1,horz,1\r\nPlayer2,")) << MoveLogText(moves);
+  GuiRig::Framed(w);
+  // What a dock reads: the class its launcher names, and an icon sharp at
+  // scale 2.
+  const QString id = QString::number(w.winId());
+  const std::string entry = ReadFile(PELLUMO_SOURCE_DIR "/packaging/io.github.pellumo.Pellumo.desktop");
+  const auto named = entry.find("StartupWMClass=");
+  ASSERT_NE(named, std::string::npos);
+  const std::string wmClass = entry.substr(named + 15, entry.find('\n', named) - named - 15);
+  EXPECT_TRUE(Tool("xprop", {"-id", id, "WM_CLASS"}).ends_with(", \"" + wmClass + "\"\n"));
+  const std::string icons = Tool("xprop", {"-len", "4000000", "-id", id, "_NET_WM_ICON"});
+  EXPECT_NE(icons.find("Icon (256 x 256)"), std::string::npos);
+  rig.EnterThroughX({"windowactivate", "--sync", id});
 }
 
 // At the designed size the board area is 6024 x 5060 twips with a 30-twip
@@ -71,7 +100,7 @@ TEST(RealWindow, EnterOnAFreshWindowClaimsALineAndTheComputerAnswers) {
 TEST(RealWindow, TheDotsLieOnTheirGridAndAWiderWindowWidensTheBoard) {
   GuiRig rig;
   MainWindow& w = rig.window();
-  Framed(w);
+  GuiRig::Framed(w);
   ASSERT_EQ(w.centralWidget()->size(), QSize(418, 424)) << "6264 x 6360 twips at 96 DPI";
   const BoardGeometry& g = w.picture1->Geometry();
   EXPECT_EQ(g.BoxWidth + g.VLineWidth, 737.125f);

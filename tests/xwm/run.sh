@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a test program on a private X server at 96 DPI under openbox, a real
 # window manager: window frames, focus and keyboard input exist only there.
+# The screen holds the window at scale 2 too.
 #   tests/xwm/run.sh PROGRAM [ARGS...]
 set -euo pipefail
 
@@ -18,7 +19,7 @@ cleanup() {
 trap cleanup EXIT
 
 # The server picks a free display and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 2560x1600x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
