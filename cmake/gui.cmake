@@ -88,6 +88,16 @@ if(PELLUMO_TESTS)
   set_tests_properties(xwm.realwindow PROPERTIES RUN_SERIAL ON LABELS xwm
                        TIMEOUT ${PELLUMO_TEST_TIMEOUT})
 
+  # A game played by keys with the real Orca listening, each on a private X
+  # server and buses of its own. Orca will not run beside another of the
+  # same user: one at a time.
+  add_test(NAME screenreader.orca
+    COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/tests/screenreader/orca_play.py
+            $<TARGET_FILE:pellumo>)
+  # Its own waits give up after 20 to 60 seconds, with what Orca said.
+  set_tests_properties(screenreader.orca PROPERTIES RUN_SERIAL ON LABELS screenreader
+                       TIMEOUT 180)
+
   # --help and --version answer without a display.
   add_test(NAME startup.version COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:pellumo> --version)
   set_tests_properties(startup.version PROPERTIES PASS_REGULAR_EXPRESSION "^pellumo ${PROJECT_VERSION}\n$"

@@ -110,6 +110,8 @@ class HighScore : public QWidget {
       // what it can.
       MyName[n]->setMaxLength(std::numeric_limits<int>::max());
       MyName[n]->installEventFilter(this);
+      // A screen reader reads the field's text after its name.
+      MyName[n]->setAccessibleName(QString("Name %1").arg(i + 1));
     }
 
     auto* Frame2 = twips.Place(new QFrame(this), "Frame2", {108, 3888, 3468, 696});
@@ -130,6 +132,7 @@ class HighScore : public QWidget {
       QPalette palette = box->palette();
       palette.setColor(QPalette::Base, kActiveBorder);
       box->setPalette(palette);
+      box->setAccessibleName(QString(captions[k]).chopped(1));
       (k == 0 ? GPlay : GWon) = box;
     }
     PctWon = twips.Place(new QLabel(Frame2), "PctWon", {2772, 360, 552, 264});
@@ -160,6 +163,10 @@ class HighScore : public QWidget {
       // Over an old entry the pointer is the arrow, not a text cursor.
       MyName[n]->setCursor(entry ? Qt::IBeamCursor : Qt::ArrowCursor);
       Score[n]->setText(ToQt(table.Score[n]));
+      // A label is read out by its name, which would be the bare number.
+      // (Qt sends the event even for the same name.)
+      const QString name = QString("Score %1: %2").arg(i + 1).arg(Score[n]->text());
+      if (Score[n]->accessibleName() != name) Score[n]->setAccessibleName(name);
     }
     ShowCounters();
   }
@@ -251,6 +258,9 @@ class HighScore : public QWidget {
     GPlay->setText(ToQt(table_.GPlay));
     GWon->setText(ToQt(table_.GWon));
     PctWon->setText(ToQt(table_.PctWon));
+    if (PctWon->accessibleName() != "Won: " + PctWon->text()) {
+      PctWon->setAccessibleName("Won: " + PctWon->text());
+    }
   }
 
   // A copy: the window may outlive the main window that opened it.

@@ -14,6 +14,7 @@ else
     qt6-base-dev qt6-multimedia-dev
     fonts-dejavu-core xvfb xauth
     openbox xdotool x11-utils
+    orca at-spi2-core dbus python3-pyatspi procps
   )
 fi
 

@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QHideEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include "startup/gamehost.h"
 #include "startup/startup.h"
@@ -98,6 +100,15 @@ void AboutWindow::Form_Load() {
 void AboutWindow::cmdOK_Click() {
   host_.ShowMainWindow();
   hide();
+}
+
+void AboutWindow::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  if (event->spontaneous()) return;  // minimised: it is still there
+  // From the event loop: the native window may be handling the click on OK.
+  QTimer::singleShot(0, this, [this] {
+    if (isHidden() && testAttribute(Qt::WA_WState_Created)) destroy();
+  });
 }
 
 void AboutWindow::paintEvent(QPaintEvent* event) {

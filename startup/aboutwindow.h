@@ -41,6 +41,9 @@ class AboutWindow : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Hidden, the window stays but its native window goes: screen readers
+  // list every native window, shown or not.
+  void hideEvent(QHideEvent* event) override;
 
  private:
   GameHost& host_;

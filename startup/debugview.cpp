@@ -27,6 +27,7 @@ std::optional<std::int16_t> BoxProperty(const box& b, int index) {
 
 void LoadDebugView(MainWindow& window, WindowHost& host) {
   QComboBox* Combo1 = window.Combo1;
+  if (Combo1 == nullptr) return;  // not started for debugging
   Combo1->clear();
   for (std::string_view entry : kCombo1Entries) {
     Combo1->addItem(QString::fromUtf8(entry.data(), static_cast<int>(entry.size())));

@@ -142,6 +142,9 @@ void GameHost::FlashLine(Line theline) {
 void GameHost::PlayCaptureSound() { sound_->Play(Clock()); }
 
 void GameHost::MessageBox(const std::string& text, const std::string& title) {
+  // The end of a game comes inside its last claim: the last turn is told
+  // before the box.
+  if (window_) window_->AnnounceTurn();
   if (answerHook) {
     answerHook(text, title, false);
     return;
@@ -159,6 +162,7 @@ void GameHost::MessageBox(const std::string& text, const std::string& title) {
 }
 
 bool GameHost::AskYesNo(const std::string& text, const std::string& title) {
+  if (window_) window_->AnnounceTurn();
   if (answerHook) return answerHook(text, title, true);
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                   QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, window_);

@@ -81,8 +81,40 @@ class LineAccessible : public QAccessibleInterface, public QAccessibleActionInte
   int child_;
 };
 
-// The board: its 144 lines as children, the scores as its description.
-// Qt's cache owns every interface; the lines' go with the board's.
+// The board's messages to a screen reader, a notification that is never
+// drawn: Qt 6.4 sends the object and not the new text when a name changes,
+// which Orca cannot read, but it speaks a notification being shown.
+class MessageAccessible : public QAccessibleInterface {
+ public:
+  explicit MessageAccessible(BoardWidget* board) : board_(board) {}
+
+  bool isValid() const override { return !board_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override {
+    return board_ ? board_->window()->windowHandle() : nullptr;
+  }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(board_.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    return board_ && t == QAccessible::Name ? board_->Announcement() : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override { return {}; }
+  QAccessible::Role role() const override { return QAccessible::Notification; }
+  QAccessible::State state() const override { return {}; }
+
+ private:
+  QPointer<BoardWidget> board_;
+};
+
+// The board: its 144 lines and the message as children, the scores as its
+// description.
+// Qt's cache owns every interface; the children's go with the board's.
 class BoardAccessible : public QAccessibleWidget {
  public:
   explicit BoardAccessible(BoardWidget* board) : QAccessibleWidget(board, QAccessible::Client) {}
@@ -92,16 +124,23 @@ class BoardAccessible : public QAccessibleWidget {
     }
   }
 
-  int childCount() const override { return BoardWidget::kLineObjects; }
+  int childCount() const override { return BoardWidget::kMessageChild + 1; }
   QAccessibleInterface* child(int index) const override {
-    if (index < 0 || index >= BoardWidget::kLineObjects) return nullptr;
+    if (index < 0 || index > BoardWidget::kMessageChild) return nullptr;
     QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
-    if (id == 0) id = QAccessible::registerAccessibleInterface(new LineAccessible(Board(), index));
+    if (id == 0) {
+      id = QAccessible::registerAccessibleInterface(
+          index == BoardWidget::kMessageChild
+              ? static_cast<QAccessibleInterface*>(new MessageAccessible(Board()))
+              : new LineAccessible(Board(), index));
+    }
     return QAccessible::accessibleInterface(id);
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    const auto* line = dynamic_cast<const LineAccessible*>(child);
-    return line != nullptr && line->parent() == this ? line->Child() : -1;
+    if (child == nullptr || child->parent() != this) return -1;
+    if (const auto* line = dynamic_cast<const LineAccessible*>(child)) return line->Child();
+    return dynamic_cast<const MessageAccessible*>(child) != nullptr ? BoardWidget::kMessageChild
+                                                                    : -1;
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint pos = Board()->mapFromGlobal(QPoint(x, y));
@@ -123,7 +162,7 @@ class BoardAccessible : public QAccessibleWidget {
  private:
   BoardWidget* Board() const { return static_cast<BoardWidget*>(widget()); }
 
-  mutable std::array<QAccessible::Id, BoardWidget::kLineObjects> ids_{};
+  mutable std::array<QAccessible::Id, BoardWidget::kMessageChild + 1> ids_{};
 };
 
 QAccessibleInterface* BoardAccessibleFactory(const QString&, QObject* object) {
@@ -190,7 +229,7 @@ BoardWidget::BoardWidget(Game& game, QWidget* parent) : QWidget(parent), game_(g
   for (int i = 0; i < kLineObjects; ++i) {
     owners_[static_cast<std::size_t>(i)] = OwnerOf(LineOfChild(i));
   }
-  scores_ = {game_.Player1Score, game_.Player2Score};
+  for (int b = 1; b <= kBoxes; ++b) boxOwners_[static_cast<std::size_t>(b)] = BoxOwner(b);
 }
 
 bool BoardWidget::CursorShown() const { return cursorUsed_ && hasFocus() && isEnabled(); }
@@ -214,12 +253,21 @@ int BoardWidget::OwnerOf(Line line) const {
   return control->ForeColor == kHumanLine ? 1 : 2;
 }
 
+int BoardWidget::BoxOwner(int box) const {
+  const BoxFill& fill = game_.gridbx1[static_cast<std::size_t>(box)];
+  if (!fill.Visible) return 0;
+  return fill.BackColor == kHumanBox ? 1 : fill.BackColor == kComputerBox ? 2 : 0;
+}
+
+QString BoardWidget::LineWords(Line line) {
+  return QStringLiteral("%1 line %2")
+      .arg(line.orientation == Orientation::Vertical ? "Vertical" : "Horizontal")
+      .arg(line.number);
+}
+
 QString BoardWidget::LineName(Line line) const {
   static const char* const owners[] = {"free", "yours", "the computer's"};
-  return QStringLiteral("%1 line %2, %3")
-      .arg(line.orientation == Orientation::Vertical ? "Vertical" : "Horizontal")
-      .arg(line.number)
-      .arg(owners[OwnerOf(line)]);
+  return QStringLiteral("%1, %2").arg(LineWords(line), owners[OwnerOf(line)]);
 }
 
 QString BoardWidget::ScoreText() const {
@@ -228,21 +276,60 @@ QString BoardWidget::ScoreText() const {
 
 void BoardWidget::ShowState() {
   update();
+  // The game shows every claim before it closes boxes with it, so the boxes
+  // that change belong to the last line that did.
   for (int i = 0; i < kLineObjects; ++i) {
     const int owner = OwnerOf(LineOfChild(i));
     if (owner != owners_[static_cast<std::size_t>(i)]) {
       owners_[static_cast<std::size_t>(i)] = owner;
       SendAccessible(QAccessible::NameChanged, i);
+      if (owner != 0) turn_.push_back({owner, LineOfChild(i), {}});
     }
   }
-  const std::pair<int, int> scores{game_.Player1Score, game_.Player2Score};
-  if (scores != scores_) {
-    scores_ = scores;
-    // Qt has no event that makes a screen reader speak; a changed name is
-    // read out, a changed description is what it really is.
-    SendAccessible(QAccessible::NameChanged, -1);
-    SendAccessible(QAccessible::DescriptionChanged, -1);
+  for (int b = 1; b <= kBoxes; ++b) {
+    const int owner = BoxOwner(b);
+    if (owner != boxOwners_[static_cast<std::size_t>(b)]) {
+      boxOwners_[static_cast<std::size_t>(b)] = owner;
+      if (owner != 0 && !turn_.empty()) turn_.back().boxes.push_back(b);
+    }
   }
+}
+
+QString BoardWidget::TakeTurnMessage() {
+  if (turn_.empty()) return {};
+  QStringList players;
+  QStringList claims;
+  int owner = 0;
+  const auto endRun = [&] {
+    if (!claims.isEmpty()) players << (owner == 1 ? "You: " : "Computer: ") + claims.join("; ");
+    claims.clear();
+  };
+  for (const Claim& claim : turn_) {
+    if (claim.owner != owner) {
+      endRun();
+      owner = claim.owner;
+    }
+    QString words = LineWords(claim.line);
+    if (!claim.boxes.empty()) {
+      QStringList boxes;
+      for (int b : claim.boxes) boxes << QString::number(b);
+      words += (claim.boxes.size() == 1 ? ", box " : ", boxes ") + boxes.join(" and ");
+    }
+    claims << words;
+  }
+  endRun();
+  turn_.clear();
+  players << ScoreText();
+  return players.join(". ") + ".";
+}
+
+void BoardWidget::Announce(const QString& message) {
+  if (message.isEmpty()) return;
+  announcement_ = message;
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(this);
+  if (board == nullptr) return;
+  QAccessibleEvent event(board->child(kMessageChild), QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&event);
 }
 
 void BoardWidget::SendAccessible(QAccessible::Event type, int child) {

@@ -15,7 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <utility>
+#include <vector>
 
 #include "board/colours.h"
 #include "board/linestore.h"
@@ -78,17 +78,33 @@ class BoardWidget : public QWidget {
   bool CursorShown() const;
 
   // Repaints from the line store and tells assistive tools which lines have
-  // changed hands and whether the scores have changed.
+  // changed hands. The lines and boxes that changed are kept for the next
+  // turn's message.
   void ShowState();
 
   // What assistive tools are told: "Horizontal line 12, free" and
   // "You 3, Computer 5". Child i (0..143) of the board is horizontal line
-  // i + 1, then vertical line i - 71.
+  // i + 1, then vertical line i - 71; child 144 is the notification that
+  // speaks the messages.
   static constexpr int kLineObjects = kLines;
+  static constexpr int kMessageChild = kLineObjects;
   static Line LineOfChild(int child);
   static int ChildOfLine(Line line);
+  static QString LineWords(Line line);  // "Horizontal line 12"
   QString LineName(Line line) const;
   QString ScoreText() const;
+
+  // A screen reader interrupts itself at each new utterance and the
+  // computer's lines come a second apart, so a turn is told in one message
+  // once the player is to move again: "You: Horizontal line 9. Computer:
+  // Vertical line 3, box 12; Horizontal line 4. You 0, Computer 1." Empty
+  // when no line has changed hands since the last one; taking it starts the
+  // next.
+  QString TakeTurnMessage();
+  // Speaks a message through the notification child: shown to assistive
+  // tools only, never drawn.
+  void Announce(const QString& message);
+  const QString& Announcement() const { return announcement_; }
   // Claims a free line as a click does; a taken one is refused.
   void ClaimLine(Line line);
 
@@ -113,6 +129,7 @@ class BoardWidget : public QWidget {
   void ShowCursorLine();
   void SendAccessible(QAccessible::Event type, int child);
   int OwnerOf(Line line) const;
+  int BoxOwner(int box) const;
 
   Game& game_;
   BoardGeometry geometry_;
@@ -122,9 +139,18 @@ class BoardWidget : public QWidget {
   Hit pressed_;
   Line cursor_{Orientation::Horizontal, 1};
   bool cursorUsed_ = false;
-  // What assistive tools were last told: each line's owner and the scores.
+  // What assistive tools were last told: each line's owner, and each box's.
   std::array<int, kLineObjects> owners_{};
-  std::pair<int, int> scores_{};
+  std::array<int, kBoxes + 1> boxOwners_{};
+  // The lines claimed since the last turn's message, each with the boxes it
+  // closed, and the last message spoken.
+  struct Claim {
+    int owner = 0;
+    Line line;
+    std::vector<int> boxes;
+  };
+  std::vector<Claim> turn_;
+  QString announcement_;
 };
 
 }  // namespace pellumo

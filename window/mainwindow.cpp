@@ -11,7 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QPointer>
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "engine/game.h"
@@ -48,6 +50,30 @@ void SetTextIfChanged(QLineEdit* edit, const std::string& text) {
 void SetTextIfChanged(QLabel* label, const std::string& text) {
   const QString t = QString::fromStdString(text);
   if (label->text() != t) label->setText(t);
+}
+
+// A read-out label is read out by its name: the bare number or line would
+// not say what it is. One change sends one event, that of the name.
+void SetReadOut(QLabel* label, const QString& what, const std::string& text) {
+  SetTextIfChanged(label, text);
+  const QString name = label->text().isEmpty() ? what : what + ": " + label->text();
+  // Qt sends the event even for the same name.
+  if (label->accessibleName() != name) label->setAccessibleName(name);
+}
+
+// The advice read-out shows "H - 12" or "V - 3".
+std::optional<Line> ShownLine(const std::string& text) {
+  if (text.size() < 5 || text.compare(1, 3, " - ") != 0 || (text[0] != 'H' && text[0] != 'V')) {
+    return std::nullopt;
+  }
+  int number = 0;
+  const char* end = text.data() + text.size();
+  const auto [rest, error] = std::from_chars(text.data() + 4, end, number);
+  if (error != std::errc{} || rest != end || !LineStore::InRange(static_cast<std::int16_t>(number))) {
+    return std::nullopt;
+  }
+  return Line{text[0] == 'V' ? Orientation::Vertical : Orientation::Horizontal,
+              static_cast<std::int16_t>(number)};
 }
 
 void SetUnderline(QLabel* label, bool underline) {
@@ -114,24 +140,10 @@ void MainWindow::BuildControls() {
   central_->installEventFilter(this);
   const Twips& t = twips_;
 
-  // The debug strip first: it lies beyond the designed width.
-  updatecount = t.Place(ReadOut(central_, "Text2"), "updatecount", {6156, 72, 660, 288});
-  Text2 = t.Place(ReadOut(central_, "Text2"), "Text2", {6912, 72, 660, 288});
-  Picture2 = t.Place(new QFrame(central_), "Picture2", {6192, 2700, 2235, 1815});
-  QFont cellFont(kDialogFace, 7);
-  for (int i = 1; i <= kBoxes; ++i) {
-    mystat[i] = ReadOut(Picture2, "Text2");
-    mystat[i]->setObjectName("mystat");
-    mystat[i]->setFont(cellFont);
-    mystat[i]->setTextMargins(0, 0, 0, 0);
-  }
-  Combo1 = t.Place(new QComboBox(central_), "Combo1", {6912, 4752, 1275, 288});
-  Command2 = t.Place(new QPushButton("Print Moves", central_), "Command2", {6912, 5148, 1275, 375});
-  // Where "Print Moves" wrote the log, or that it could not.
-  PrintMovesResult = t.Place(new QLabel(central_), "PrintMovesResult", {6192, 5580, 2520, 600});
-  PrintMovesResult->setWordWrap(true);
-  PrintMovesResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  PrintMovesResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // The debug strip first: it lies beyond the designed width. It exists only
+  // when started for debugging: hidden, it would still be read out by
+  // screen readers, and its 64 cells would flood them with changes.
+  if (host_.debugView) BuildDebugStrip();
 
   for (int i = 0; i < 2; ++i) {
     PlyrFrame[i] = new QFrame(central_);
@@ -160,6 +172,7 @@ void MainWindow::BuildControls() {
   Label5 = new QLabel("Current Line", myTools);
   Label5->setGeometry(t.ToPixels(0, 36, 1308, 300));
   Text1 = t.Place(ReadOut(myTools, ""), "Text1", {1368, 36, 675, 324});
+  Text1->setAccessibleName("Current Line");
   Command1 = t.Place(new QPushButton("&Advice", myTools), "Command1", {2745, 45, 975, 384});
   Command1->setToolTip("Each time you ask for advice, it will cost you 1 point");
   Label3 = new QLabel("Your Best Move is:", myTools);
@@ -181,6 +194,27 @@ void MainWindow::BuildControls() {
   connect(picture1, &BoardWidget::lineClicked, this, &MainWindow::OnLineClicked);
   connect(picture1, &BoardWidget::feedbackChanged, this, &MainWindow::Refresh);
   connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+}
+
+void MainWindow::BuildDebugStrip() {
+  const Twips& t = twips_;
+  updatecount = t.Place(ReadOut(central_, "Text2"), "updatecount", {6156, 72, 660, 288});
+  Text2 = t.Place(ReadOut(central_, "Text2"), "Text2", {6912, 72, 660, 288});
+  Picture2 = t.Place(new QFrame(central_), "Picture2", {6192, 2700, 2235, 1815});
+  QFont cellFont(kDialogFace, 7);
+  for (int i = 1; i <= kBoxes; ++i) {
+    mystat[i] = ReadOut(Picture2, "Text2");
+    mystat[i]->setObjectName("mystat");
+    mystat[i]->setFont(cellFont);
+    mystat[i]->setTextMargins(0, 0, 0, 0);
+  }
+  Combo1 = t.Place(new QComboBox(central_), "Combo1", {6912, 4752, 1275, 288});
+  Command2 = t.Place(new QPushButton("Print Moves", central_), "Command2", {6912, 5148, 1275, 375});
+  // Where "Print Moves" wrote the log, or that it could not.
+  PrintMovesResult = t.Place(new QLabel(central_), "PrintMovesResult", {6192, 5580, 2520, 600});
+  PrintMovesResult->setWordWrap(true);
+  PrintMovesResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PrintMovesResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
   connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
 }
 
@@ -212,11 +246,16 @@ void MainWindow::BuildMenus() {
   options->addSeparator();
   mnuHighScores = options->addAction("&HighScores");
 
-  mnuDebug = bar->addMenu("&Debug");
-  DebugMe = mnuDebug->addAction("&View Debug");
-  DebugMe->setCheckable(true);
-  DebugMe->setChecked(true);
-  mnuDebug->menuAction()->setVisible(false);
+  // A hidden menu is still read out by screen readers: the Debug menu is
+  // only built when started for debugging.
+  if (host_.debugView) {
+    mnuDebug = bar->addMenu("&Debug");
+    DebugMe = mnuDebug->addAction("&View Debug");
+    DebugMe->setCheckable(true);
+    DebugMe->setChecked(true);
+    // The mark follows the view, not Qt's own toggling.
+    connect(DebugMe, &QAction::triggered, this, [this] { DebugMe_Click(); });
+  }
 
   QMenu* help = bar->addMenu("&Help");
   mnuAbout = help->addAction("&About");
@@ -242,8 +281,6 @@ void MainWindow::BuildMenus() {
   connect(mnuSaveSize, &QAction::triggered, this, &MainWindow::mnuSaveSize_Click);
   connect(mnuReplay, &QAction::triggered, this, &MainWindow::mnuReplay_Click);
   connect(mnuHighScores, &QAction::triggered, this, &MainWindow::mnuHighScores_Click);
-  // The mark of "View Debug" follows the view, not Qt's own toggling.
-  connect(DebugMe, &QAction::triggered, this, [this] { DebugMe_Click(); });
   WindowHost* host = &host_;
   connect(mnuAbout, &QAction::triggered, this, [host] { host->mnuAbout_Click(); });
   connect(mnuHowTo, &QAction::triggered, this, [host] { host->mnuHowTo_Click(); });
@@ -253,8 +290,10 @@ void MainWindow::SetupKeyboard() {
   // Hidden controls drop out of the chain: in normal play Tab goes between
   // the board and Advice only.
   setTabOrder(picture1, Command1);
-  setTabOrder(Command1, Combo1);
-  setTabOrder(Combo1, Command2);
+  if (Combo1 != nullptr) {
+    setTabOrder(Command1, Combo1);
+    setTabOrder(Combo1, Command2);
+  }
   picture1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -274,7 +313,14 @@ void MainWindow::Form_Load() {
   // The level, the board, the labels, the history and the first turn.
   game_.Load();
 
-  // The debug grid: a cell per box, in the board's rows, filling Picture2.
+  if (Picture2 != nullptr) LayOutDebugGrid();
+
+  SetupBoard();
+  Refresh();
+}
+
+// The debug grid: a cell per box, in the board's rows, filling Picture2.
+void MainWindow::LayOutDebugGrid() {
   const double innerW = twips_.ToTwips(Picture2->contentsRect().width());
   const double innerH = twips_.ToTwips(Picture2->contentsRect().height());
   for (int i = 1; i <= kBoxes; ++i) {
@@ -290,9 +336,6 @@ void MainWindow::Form_Load() {
                                       innerW / kBoxesPerSide, innerH / kBoxesPerSide));
     cell->setVisible(true);
   }
-
-  SetupBoard();
-  Refresh();
 }
 
 void MainWindow::ApplyStoredSize() {
@@ -392,11 +435,11 @@ void MainWindow::Form_Resize() {
 bool MainWindow::StripShown() const { return host_.debugView && debugViewMarked_; }
 
 void MainWindow::ShowDebugStrip() {
+  if (!host_.debugView) return;
   const bool shown = StripShown();
   for (QWidget* w : std::initializer_list<QWidget*>{updatecount, Text2, Picture2, Combo1, Command2,
                                                     PrintMovesResult})
     w->setVisible(shown);
-  mnuDebug->menuAction()->setVisible(host_.debugView);
   DebugMe->setChecked(debugViewMarked_);
 }
 
@@ -423,13 +466,15 @@ void MainWindow::Refresh() {
   SetTextIfChanged(Label2, shown.Label2);
   SetUnderline(Label1, shown.Label1Underline);
   SetUnderline(Label2, shown.Label2Underline);
-  SetTextIfChanged(plyr1score, shown.plyr1score);
-  SetTextIfChanged(plyr2score, shown.plyr2score);
+  SetReadOut(plyr1score, "Your score", shown.plyr1score);
+  SetReadOut(plyr2score, "Computer's score", shown.plyr2score);
   SetTextIfChanged(Text1, shown.Text1);
-  SetTextIfChanged(Label4, shown.Label4);
-  SetTextIfChanged(updatecount, shown.updatecount);
-  SetTextIfChanged(Text2, shown.Text2);
-  for (int i = 1; i <= kBoxes; ++i) SetTextIfChanged(mystat[i], shown.mystat[i]);
+  SetReadOut(Label4, "Your Best Move", shown.Label4);
+  if (host_.debugView) {
+    SetTextIfChanged(updatecount, shown.updatecount);
+    SetTextIfChanged(Text2, shown.Text2);
+    for (int i = 1; i <= kBoxes; ++i) SetTextIfChanged(mystat[i], shown.mystat[i]);
+  }
   for (int i = 0; i < 3; ++i) mnuDiff[i]->setChecked(shown.mnuDiffChecked[i]);
   mnuReplay->setEnabled(shown.mnuReplayEnabled);
   picture1->ShowState();
@@ -445,7 +490,10 @@ void MainWindow::OnLineClicked(const QString& Compass, int Index) {
   } else {
     game_.vline_Click(static_cast<std::int16_t>(Index));
   }
+  AnnounceTurn();
 }
+
+void MainWindow::AnnounceTurn() { picture1->Announce(picture1->TakeTurnMessage()); }
 
 void MainWindow::FlashLine(Line theline) {
   WindowHost::BusyScope busy(host_);
@@ -527,10 +575,19 @@ void MainWindow::DebugMe_Click() {
 
 void MainWindow::Command1_Click() {
   WindowHost* host = &host_;
-  host_.WhenIdle([host] {
+  QPointer<MainWindow> self(this);
+  host_.WhenIdle([host, self] {
     WindowHost::BusyScope busy(*host);
     host->Advice();
+    if (self) self->AnnounceAdvice();
   });
+}
+
+void MainWindow::AnnounceAdvice() {
+  const std::optional<Line> advised = ShownLine(game_.readouts.Label4);
+  if (!advised) return;  // a full board: nothing advised, nothing charged
+  picture1->Announce(QStringLiteral("Advice: %1. %2.")
+                         .arg(BoardWidget::LineWords(*advised), picture1->ScoreText()));
 }
 
 void MainWindow::Command2_Click() {

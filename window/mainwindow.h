@@ -58,6 +58,13 @@ class MainWindow : public QMainWindow {
   // Shows the Game's read-outs: scores, labels, counters, menu marks, board.
   void Refresh();
 
+  // Speaks what the turn did (BoardWidget::TakeTurnMessage) to a screen
+  // reader, if anything: when the player is to move again, and before a
+  // message box that would otherwise come first.
+  void AnnounceTurn();
+  // Speaks the advised line and the score it left.
+  void AnnounceAdvice();
+
   // The flash of a computer's line (the engine paints it palette 9 after).
   void FlashLine(Line theline);
   void Timer1_Timer();
@@ -79,6 +86,9 @@ class MainWindow : public QMainWindow {
   void Form_Resize();
 
   // --- Controls, under their designed names --------------------------------
+  // The debug strip's controls and the Debug menu (updatecount to
+  // PrintMovesResult, mnuDebug, DebugMe) exist only when started for
+  // debugging; otherwise they are null.
   BoardWidget* picture1 = nullptr;
   QFrame* picture1Border = nullptr;  // the board area's border around picture1
   std::array<QFrame*, 2> PlyrFrame{};
@@ -125,6 +135,10 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildControls();
+  // Only when started for debugging (WindowHost::debugView): the strip's
+  // controls, and their grid of a cell per box.
+  void BuildDebugStrip();
+  void LayOutDebugGrid();
   void BuildMenus();
   void Form_Load();
   // The board has the focus; Tab goes on to Advice and the debug strip.

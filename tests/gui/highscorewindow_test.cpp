@@ -50,6 +50,10 @@ TEST(HighScores, AWinningNameIsTypedStoredAndShownNextTime) {
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->windowModality(), Qt::NonModal) << "the game window stays usable";
   QLineEdit* entry = Name(w, 0);
+  // Each read-out says what it is to a screen reader.
+  EXPECT_EQ((QStringList{entry->accessibleName(), w->findChild<QWidget*>("Score_0")->accessibleName(),
+                         w->findChild<QWidget*>("GWon")->accessibleName()}),
+            (QStringList{"Name 1", "Score 1: 40", "Games won"}));
   EXPECT_EQ(entry->palette().color(QPalette::Base), QColor(Qt::white));
   EXPECT_TRUE(ReadOnlyLook(w, 1));
   Type(entry, QString::fromUtf8("Zoë 李"));

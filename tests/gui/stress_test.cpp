@@ -46,7 +46,8 @@ struct Stress {
 
   void Fresh() {  // after "Exit", a new program from the settings the last one left
     timer.stop();
-    rig.emplace(rig ? rig->Settings() : "");
+    // Every other program is started for debugging: the strip exists only then.
+    rig.emplace(rig ? rig->Settings() : "", false, nullptr, /*debug=*/quits % 2 == 1);
     quit = false;
     rig->host->flashMilliseconds = 8;
     rig->host->quitHook = [this] { quit = true, ++quits; };
@@ -117,10 +118,10 @@ struct Stress {
       case 8: w->mnuReplay->trigger(); break;
       case 9: w->mnuDiff[Pick(3)]->trigger(); break;
       case 10: w->mnuHighScores->trigger(); break;
-      case 11: w->DebugMe->trigger(); break;
+      case 11: if (w->DebugMe) w->DebugMe->trigger(); break;
       case 12: Advice(*w); break;
-      case 13: rig->ShowBoxProperty(Pick(9)); break;
-      case 14: w->Command2->click(); break;
+      case 13: if (w->Combo1) rig->ShowBoxProperty(Pick(9)); break;
+      case 14: if (w->Command2) w->Command2->click(); break;
     }
   }
 
