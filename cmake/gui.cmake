@@ -22,14 +22,15 @@ pellumo_layer(pellumo_highscorewindow QT
 # the debug view.
 pellumo_layer(pellumo_startup QT
   SOURCES startup/aboutwindow.cpp startup/debugview.cpp startup/gamehost.cpp
-          startup/helpviewer.cpp startup/startup.cpp
+          startup/helpviewer.cpp startup/startup.cpp startup/translations.cpp
   HEADERS startup/aboutwindow.h startup/debugview.h startup/gamehost.h
-          startup/helpviewer.h startup/startup.h
+          startup/helpviewer.h startup/startup.h startup/translations.h
   USES pellumo_computer pellumo_highscorewindow pellumo_window)
 
 add_executable(pellumo startup/main.cpp)
 target_link_libraries(pellumo PRIVATE pellumo_startup)
 set_target_properties(pellumo PROPERTIES OUTPUT_NAME pellumo)
+include(cmake/translations.cmake)
 
 # The program finds its sound and its help pages in its own folder, so the
 # build tree gets them beside the executable, as an installation would.

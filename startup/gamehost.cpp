@@ -149,8 +149,7 @@ void GameHost::MessageBox(const std::string& text, const std::string& title) {
     answerHook(text, title, false);
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                  QString::fromStdString(text), QMessageBox::Ok, window_);
+  QMessageBox box(QMessageBox::NoIcon, GameText(title), GameText(text), QMessageBox::Ok, window_);
   // Sized to "You Won!!!" alone, the box cuts its own title short: hold it
   // at 3000 twips (200 px at 96 DPI) or wider. The box fixes its size from
   // its layout's minimum, so the room is a spacer in that layout.
@@ -164,8 +163,8 @@ void GameHost::MessageBox(const std::string& text, const std::string& title) {
 bool GameHost::AskYesNo(const std::string& text, const std::string& title) {
   if (window_) window_->AnnounceTurn();
   if (answerHook) return answerHook(text, title, true);
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, window_);
+  QMessageBox box(QMessageBox::NoIcon, GameText(title), GameText(text),
+                  QMessageBox::Yes | QMessageBox::No, window_);
   return box.exec() == QMessageBox::Yes;
 }
 

@@ -14,20 +14,20 @@ namespace pellumo {
 
 HelpViewer::HelpViewer() : browser_(new QTextBrowser(this)) {
   setObjectName("HelpViewer");
-  setWindowTitle("Pellumo! Help");
+  setWindowTitle(tr("Pellumo! Help"));
   setWindowIcon(ProgramIcon());
   browser_->setOpenExternalLinks(false);
   browser_->setOpenLinks(true);
   setCentralWidget(browser_);
 
-  QToolBar* bar = addToolBar("Navigation");
+  QToolBar* bar = addToolBar(tr("Navigation"));
   bar->setObjectName("Navigation");
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  back_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "Back", browser_,
+  back_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"), browser_,
                          &QTextBrowser::backward);
   back_->setShortcut(QKeySequence::Back);
-  forward_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "Forward",
+  forward_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"),
                             browser_, &QTextBrowser::forward);
   forward_->setShortcut(QKeySequence::Forward);
   // Each button only when there is a page to go to.
@@ -53,10 +53,10 @@ void HelpViewer::Open(const QString& path) {
     // The message is no page: Back must not lead from it to one.
     browser_->clearHistory();
     browser_->setHtml(
-        QStringLiteral("<h2>Help is not available</h2>"
-                       "<p>The help file could not be found:</p><p><tt>%1</tt></p>"
-                       "<p>It belongs in the <tt>help</tt> folder beside the program. "
-                       "Reinstalling Pellumo! puts it back.</p>")
+        tr("<h2>Help is not available</h2>"
+           "<p>The help file could not be found:</p><p><tt>%1</tt></p>"
+           "<p>It belongs in the <tt>help</tt> folder beside the program. "
+           "Reinstalling Pellumo! puts it back.</p>")
             .arg(path.toHtmlEscaped()));
   }
   showMaximized();
