@@ -67,6 +67,7 @@ if(PELLUMO_TESTS)
     tests/gui/mainwindow_test.cpp
     tests/gui/highscorewindow_test.cpp
     tests/gui/keyboard_test.cpp
+    tests/gui/language_test.cpp
     tests/gui/settingsfile_test.cpp
     tests/gui/stress_test.cpp
     tests/support/fakeui.cpp
@@ -74,9 +75,13 @@ if(PELLUMO_TESTS)
   target_include_directories(gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   target_link_libraries(gui_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
   # Every test writes its settings into a folder of its own; the sound and
-  # the help pages are read from the source tree.
+  # the help pages are read from the source tree, the translations from the
+  # build tree.
   target_compile_definitions(gui_tests PRIVATE
-    PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+    PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+    PELLUMO_BINARY_DIR="${CMAKE_CURRENT_BINARY_DIR}")
+  # The translations are read from the build tree, where the program has them.
+  add_dependencies(gui_tests pellumo_translations)
   # What only a real window manager shows: frames, the outer size, focus and
   # keys from the X server. One at a time, on a private Xvfb with openbox.
   add_executable(xwm_tests tests/gui/guirig.cpp tests/xwm/realwindow_test.cpp tests/support/fakeui.cpp)

@@ -290,6 +290,10 @@
         <source>Could not write %1</source>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>pellumo::Startup</name>

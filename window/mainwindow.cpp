@@ -59,7 +59,10 @@ void SetTextIfChanged(QLabel* label, const std::string& text) {
 // not say what it is. One change sends one event, that of the name.
 void SetReadOut(QLabel* label, const QString& what, const std::string& text) {
   SetTextIfChanged(label, text);
-  const QString name = label->text().isEmpty() ? what : what + ": " + label->text();
+  const QString name =
+      label->text().isEmpty()
+          ? what
+          : QCoreApplication::translate("pellumo::MainWindow", "%1: %2").arg(what, label->text());
   // Qt sends the event even for the same name.
   if (label->accessibleName() != name) label->setAccessibleName(name);
 }

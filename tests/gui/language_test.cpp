@@ -1,0 +1,122 @@
+// The game in the desktop's language: which language is chosen, what the
+// player sees in it, and what stays English (the title, the settings file).
+#include <QMessageBox>
+
+#include "gui/guirig.h"
+#include "startup/translations.h"
+
+namespace pellumo::testing {
+namespace {
+
+TEST(Languages, TheDesktopsLanguageIsChosenAsGettextChoosesIt) {
+  struct Case {
+    std::map<std::string, std::string> env;
+    std::string language;
+  };
+  const std::vector<Case> cases = {
+      {{}, ""},
+      {{{"LANG", "de_DE.UTF-8"}}, "de"},
+      {{{"LANG", "fr_CA.UTF-8@euro"}}, "fr"},
+      {{{"LANG", "es"}}, "es"},
+      {{{"LANG", "it_IT.UTF-8"}}, ""},  // not ours: English
+      {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, "fr"},
+      {{{"LC_MESSAGES", "fr_FR.UTF-8"}, {"LC_ALL", "es_ES.UTF-8"}}, "es"},
+      {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "it:fr:de"}}, "fr"},  // the first one we have
+      {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, ""},    // English asked first
+      {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}, ""},  // the C locale ignores LANGUAGE
+      {{{"LC_ALL", "POSIX"}, {"LANG", "de_DE.UTF-8"}}, ""},
+  };
+  for (const Case& c : cases) {
+    const auto get = [&](const char* name) -> const char* {
+      const auto it = c.env.find(name);
+      return it == c.env.end() ? nullptr : it->second.c_str();
+    };
+    EXPECT_EQ(DesktopLanguage(get), c.language) << c.env.size() << " " << c.language;
+  }
+}
+
+// The game's own translations, as the program finds them beside itself.
+struct InLanguage {
+  Translations translations;
+  explicit InLanguage(const std::string& language)
+      : translations(PELLUMO_BINARY_DIR, language) {
+    translations.Install();
+  }
+  ~InLanguage() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+};
+
+std::string AccessibleName(QWidget* widget) {
+  return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
+}
+
+// Plays the same few steps in a language: a level chosen, the size saved, a
+// line drawn, and New Game refused in the real question box. Returns what
+// the player saw and the settings file written.
+struct Seen {
+  std::string file, advice, computer, board, score, question, questionTitle, no, settings;
+};
+Seen PlaySomeSteps() {
+  GuiRig rig;
+  MainWindow& w = rig.window();
+  EXPECT_EQ(w.windowTitle(), "Pellumo!");
+  w.mnuDiff[0]->trigger();
+  w.mnuSaveSize->trigger();
+  rig.ClickLine("horz", 40);
+  GuiRig::Settle();
+  Seen seen;
+  seen.file = w.menuBar()->actions().value(0)->text().toStdString();
+  seen.advice = w.Command1->text().toStdString();
+  seen.computer = w.Label2->text().toStdString();
+  seen.board = AccessibleName(w.picture1);
+  seen.score = AccessibleName(w.plyr1score);
+  rig.host->answerHook = nullptr;  // the real box, with Qt's own buttons
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return ADD_FAILURE() << "no question box";
+    seen.question = box->text().toStdString();
+    seen.questionTitle = box->windowTitle().toStdString();
+    seen.no = box->button(QMessageBox::No)->text().toStdString();
+    box->button(QMessageBox::No)->click();
+  });
+  w.mnunew->trigger();
+  seen.settings = rig.Settings();
+  return seen;
+}
+
+TEST(Languages, EachTranslatesWindowMenusAndQuestionButKeepsTitleAndSettings) {
+  const Seen english = PlaySomeSteps();
+  EXPECT_EQ((std::tuple{english.file, english.advice, english.computer, english.board, english.no}),
+            std::tuple("&File", "&Advice", "Computer", "Board", "&No"));
+  EXPECT_EQ(english.question, "Are you sure you want to quit current game?");
+  struct Case {
+    const char* language;
+    const char* file;
+    const char* advice;
+    const char* computer;
+    const char* board;
+    const char* score;
+    const char* questionTitle;
+    const char* no;  // Qt's own, from Debian's translations of Qt
+  };
+  const Case cases[] = {
+      {"de", "&Datei", "&Tipp", "Computer", "Spielfeld", "Deine Punkte: 0", "Spiel abbrechen?",
+       "&Nein"},
+      {"fr", "&Fichier", "&Conseil", "Ordi", "Plateau", "Votre score : 0",
+       "Abandonner la partie ?", "&Non"},
+      {"es", "&Archivo", "&Consejo", "Ordenador", "Tablero", "Tu puntuación: 0",
+       "¿Abandonar la partida?", "&No"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.language);
+    const InLanguage language(c.language);
+    const Seen seen = PlaySomeSteps();
+    EXPECT_EQ((std::tuple{seen.file, seen.advice, seen.computer, seen.board, seen.score,
+                          seen.questionTitle, seen.no}),
+              std::tuple(c.file, c.advice, c.computer, c.board, c.score, c.questionTitle, c.no));
+    EXPECT_NE(seen.question, english.question);
+    EXPECT_EQ(seen.settings, english.settings);  // byte for byte
+  }
+}
+
+}  // namespace
+}  // namespace pellumo::testing
