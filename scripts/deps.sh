@@ -13,7 +13,7 @@ else
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    fonts-dejavu-core xvfb xauth
+    fonts-dejavu-core fonts-urw-base35 xvfb xauth
     openbox xdotool x11-utils
     orca at-spi2-core dbus python3-pyatspi procps
   )

@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Computer</source>
-        <translation>Ordi</translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>You Won!!!</source>

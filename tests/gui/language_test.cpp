@@ -101,7 +101,7 @@ TEST(Languages, EachTranslatesWindowMenusAndQuestionButKeepsTitleAndSettings) {
   const Case cases[] = {
       {"de", "&Datei", "&Tipp", "Computer", "Spielfeld", "Deine Punkte: 0", "Spiel abbrechen?",
        "&Nein"},
-      {"fr", "&Fichier", "&Conseil", "Ordi", "Plateau", "Votre score : 0",
+      {"fr", "&Fichier", "&Conseil", "Ordinateur", "Plateau", "Votre score : 0",
        "Abandonner la partie ?", "&Non"},
       {"es", "&Archivo", "&Consejo", "Ordenador", "Tablero", "Tu puntuación: 0",
        "¿Abandonar la partida?", "&No"},
@@ -115,6 +115,48 @@ TEST(Languages, EachTranslatesWindowMenusAndQuestionButKeepsTitleAndSettings) {
               std::tuple(c.file, c.advice, c.computer, c.board, c.score, c.questionTitle, c.no));
     EXPECT_NE(seen.question, english.question);
     EXPECT_EQ(seen.settings, english.settings);  // byte for byte
+  }
+}
+
+// Every text shown in a label or on a button of the fixed layouts, measured
+// with its control's own font at the designed size: what does not fit. A
+// control never grows, so a longer text would be cut.
+std::vector<std::string> Overflows(QWidget* window) {
+  std::vector<std::string> cut;
+  const auto check = [&](QWidget* control, QString text, int room) {
+    text.remove(QRegularExpression("&(?!&)"));
+    const int needs = control->fontMetrics().horizontalAdvance(text);
+    if (needs > room)
+      cut.push_back(control->objectName().toStdString() + " \"" + text.toStdString() + "\" " +
+                    std::to_string(needs) + " > " + std::to_string(room));
+  };
+  for (auto* label : window->findChildren<QLabel*>()) {
+    const QRect room = label->contentsRect();
+    if (!label->wordWrap()) check(label, label->text(), room.width());
+    else if (label->heightForWidth(room.width()) > room.height())
+      cut.push_back(label->objectName().toStdString() + " wraps past its height");
+  }
+  for (auto* button : window->findChildren<QPushButton*>())
+    check(button, button->text(),
+          button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button));
+  return cut;
+}
+
+TEST(Languages, EveryTextFitsItsControlAtTheDesignedSize) {
+  for (const char* lang : {"", "de", "fr", "es"}) {
+    SCOPED_TRACE(lang);
+    const InLanguage language(lang);
+    GuiRig rig("", false, nullptr, /*debug=*/true);  // the debug strip has a button too
+    rig.window().mnuAbout->trigger();
+    rig.window().mnuHighScores->trigger();
+    GuiRig::Settle();
+    int windows = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (!w->isVisible()) continue;
+      ++windows;
+      EXPECT_EQ(Overflows(w), std::vector<std::string>{}) << w->objectName().toStdString();
+    }
+    EXPECT_EQ(windows, 3);  // the main window, About and High Scores
   }
 }
 
