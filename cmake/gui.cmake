@@ -33,14 +33,16 @@ set_target_properties(pellumo PROPERTIES OUTPUT_NAME pellumo)
 include(cmake/translations.cmake)
 
 # The program finds its sound and its help pages in its own folder, so the
-# build tree gets them beside the executable, as an installation would.
-add_custom_command(TARGET pellumo POST_BUILD
+# build tree gets them beside the executable, as an installation would; at
+# every build, so that a page edited or added is there without a relink.
+add_custom_target(pellumo_data ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different
           "${CMAKE_CURRENT_SOURCE_DIR}/assets/Robotz Recycle.wav"
           "$<TARGET_FILE_DIR:pellumo>/Robotz Recycle.wav"
   COMMAND ${CMAKE_COMMAND} -E copy_directory
           "${CMAKE_CURRENT_SOURCE_DIR}/help" "$<TARGET_FILE_DIR:pellumo>/help"
   VERBATIM)
+add_dependencies(pellumo pellumo_data)
 
 # The same program built for the installed layout: sound and help are read
 # from the shared data folder and the settings are kept per player, never

@@ -1,6 +1,7 @@
 #include "startup/gamehost.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QTimer>
@@ -98,7 +99,10 @@ void GameHost::mnuAbout_Click() {
 
 void GameHost::mnuHowTo_Click() {
   if (!help_) help_ = new HelpViewer();
-  help_->Open(dataFolder_ + "/help/index.html");
+  // The contents in the player's language when there is one.
+  const QString translated = dataFolder_ + "/help/" + QString::fromStdString(language) + "/index.html";
+  help_->Open(!language.empty() && QFileInfo::exists(translated) ? translated
+                                                                 : dataFolder_ + "/help/index.html");
 }
 
 void GameHost::WhenIdle(std::function<void()> action) {

@@ -1,6 +1,7 @@
 #include "startup/helpviewer.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
@@ -11,8 +12,30 @@
 #include "startup/aboutwindow.h"
 
 namespace pellumo {
+namespace {
 
-HelpViewer::HelpViewer() : browser_(new QTextBrowser(this)) {
+// The pages in another language are in help/<language>/, and any page (or
+// style sheet) not translated yet is the English one a folder up, so that a
+// link from a translated page to an untranslated one still leads somewhere.
+class HelpBrowser : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+
+  QVariant loadResource(int type, const QUrl& name) override {
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (url.isLocalFile()) {
+      const QFileInfo file(url.toLocalFile());
+      const QFileInfo english(file.dir().absoluteFilePath("../" + file.fileName()));
+      if (!file.exists() && file.dir().dirName().size() == 2 && english.isFile())
+        return QTextBrowser::loadResource(type, QUrl::fromLocalFile(english.absoluteFilePath()));
+    }
+    return QTextBrowser::loadResource(type, name);
+  }
+};
+
+}  // namespace
+
+HelpViewer::HelpViewer() : browser_(new HelpBrowser(this)) {
   setObjectName("HelpViewer");
   setWindowTitle(tr("Pellumo! Help"));
   setWindowIcon(ProgramIcon());
