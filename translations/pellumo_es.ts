@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>&amp;HighScores</source>
-        <translation>&amp;Récords</translation>
+        <translation>&amp;Tabla de récords</translation>
     </message>
     <message>
         <source>&amp;Debug</source>

@@ -1,6 +1,7 @@
 // The game in the desktop's language: which language is chosen, what the
 // player sees in it, and what stays English (the title, the settings file).
 #include <QMessageBox>
+#include <set>
 
 #include "gui/guirig.h"
 #include "startup/translations.h"
@@ -142,7 +143,7 @@ std::vector<std::string> Overflows(QWidget* window) {
   return cut;
 }
 
-TEST(Languages, EveryTextFitsItsControlAtTheDesignedSize) {
+TEST(Languages, EveryTextFitsItsControlAtTheDesignedSizeAndEachMenuKeyIsOnce) {
   for (const char* lang : {"", "de", "fr", "es"}) {
     SCOPED_TRACE(lang);
     const InLanguage language(lang);
@@ -157,6 +158,15 @@ TEST(Languages, EveryTextFitsItsControlAtTheDesignedSize) {
       EXPECT_EQ(Overflows(w), std::vector<std::string>{}) << w->objectName().toStdString();
     }
     EXPECT_EQ(windows, 3);  // the main window, About and High Scores
+    // Alt and a letter reaches one item of a menu, never two.
+    for (QMenu* menu : rig.window().findChildren<QMenu*>()) {
+      std::set<QChar> keys;
+      for (QAction* action : menu->actions()) {
+        const auto at = action->text().indexOf('&');
+        if (at >= 0) EXPECT_TRUE(keys.insert(action->text()[at + 1].toLower()).second)
+            << action->text().toStdString();
+      }
+    }
   }
 }
 
