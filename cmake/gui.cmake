@@ -113,6 +113,13 @@ if(PELLUMO_TESTS)
   add_test(NAME startup.help COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:pellumo> --help)
   set_tests_properties(startup.help PROPERTIES PASS_REGULAR_EXPRESSION "--debug.*pellumo.ini"
                        TIMEOUT ${PELLUMO_TEST_TIMEOUT})
+  # In the desktop's language, from the translations beside the program.
+  add_test(NAME startup.help_in_german
+    COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_MESSAGES LANGUAGE= LANG=de_DE.UTF-8
+            $<TARGET_FILE:pellumo> --help)
+  set_tests_properties(startup.help_in_german PROPERTIES
+                       PASS_REGULAR_EXPRESSION "^Aufruf: pellumo.*Käsekästchen.*Bestenliste: [^\n]*pellumo.ini"
+                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
   gtest_discover_tests(gui_tests
     DISCOVERY_TIMEOUT 60
     DISCOVERY_MODE PRE_TEST

@@ -54,7 +54,7 @@ std::string AccessibleName(QWidget* widget) {
 // line drawn, and New Game refused in the real question box. Returns what
 // the player saw and the settings file written.
 struct Seen {
-  std::string file, advice, computer, board, score, question, questionTitle, no, settings;
+  std::string file, advice, computer, board, score, turn, question, questionTitle, no, settings;
 };
 Seen PlaySomeSteps() {
   GuiRig rig;
@@ -70,6 +70,7 @@ Seen PlaySomeSteps() {
   seen.computer = w.Label2->text().toStdString();
   seen.board = AccessibleName(w.picture1);
   seen.score = AccessibleName(w.plyr1score);
+  seen.turn = w.picture1->Announcement().toStdString();
   rig.host->answerHook = nullptr;  // the real box, with Qt's own buttons
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -89,6 +90,7 @@ TEST(Languages, EachTranslatesWindowMenusAndQuestionButKeepsTitleAndSettings) {
   EXPECT_EQ((std::tuple{english.file, english.advice, english.computer, english.board, english.no}),
             std::tuple("&File", "&Advice", "Computer", "Board", "&No"));
   EXPECT_EQ(english.question, "Are you sure you want to quit current game?");
+  EXPECT_EQ(english.turn.rfind("You: Horizontal line 40. Computer: ", 0), 0u) << english.turn;
   struct Case {
     const char* language;
     const char* file;
@@ -96,16 +98,18 @@ TEST(Languages, EachTranslatesWindowMenusAndQuestionButKeepsTitleAndSettings) {
     const char* computer;
     const char* board;
     const char* score;
+    const char* turn;  // the screen reader's message after the line drawn
     const char* questionTitle;
     const char* no;  // Qt's own, from Debian's translations of Qt
   };
   const Case cases[] = {
-      {"de", "&Datei", "&Tipp", "Computer", "Spielfeld", "Deine Punkte: 0", "Spiel abbrechen?",
+      {"de", "&Datei", "&Tipp", "Computer", "Spielfeld", "Deine Punkte: 0", "Du: Waagrechte Linie 40. Computer: ",
+       "Spiel abbrechen?",
        "&Nein"},
       {"fr", "&Fichier", "&Conseil", "Ordinateur", "Plateau", "Votre score : 0",
-       "Abandonner la partie ?", "&Non"},
+       "Vous : Trait horizontal 40. Ordinateur : ", "Abandonner la partie ?", "&Non"},
       {"es", "&Archivo", "&Consejo", "Ordenador", "Tablero", "Tu puntuación: 0",
-       "¿Abandonar la partida?", "&No"},
+       "Tú: Línea horizontal 40. Ordenador: ", "¿Abandonar la partida?", "&No"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.language);
@@ -114,6 +118,7 @@ TEST(Languages, EachTranslatesWindowMenusAndQuestionButKeepsTitleAndSettings) {
     EXPECT_EQ((std::tuple{seen.file, seen.advice, seen.computer, seen.board, seen.score,
                           seen.questionTitle, seen.no}),
               std::tuple(c.file, c.advice, c.computer, c.board, c.score, c.questionTitle, c.no));
+    EXPECT_EQ(seen.turn.rfind(c.turn, 0), 0u) << seen.turn;
     EXPECT_NE(seen.question, english.question);
     EXPECT_EQ(seen.settings, english.settings);  // byte for byte
   }
