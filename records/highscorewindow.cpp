@@ -73,10 +73,12 @@ QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), st
 std::string FromQt(const QString& text) { return text.toUtf8().toStdString(); }
 
 class HighScore : public QWidget {
+  Q_OBJECT
+
  public:
   HighScore(const ProfileMan& profile, GameUi& ui) : profile_(profile), ui_(ui) {
     setObjectName("HighScore");
-    setWindowTitle(QCoreApplication::translate("pellumo::HighScore", "High Scores"));
+    setWindowTitle(tr("High Scores"));
     // The window belongs to no main window: "New Game" replaces the main
     // window, and a name being entered must survive that. It must not keep
     // the program alive on its own either.
@@ -86,7 +88,7 @@ class HighScore : public QWidget {
     const Twips twips = Twips::For(this);
     setFixedSize(twips.SizeToPixels(5052, 4668));
 
-    auto* Label1 = twips.Place(new QLabel(QCoreApplication::translate("pellumo::HighScore", "The Pellumo Hall of Fame"), this), "Label1",
+    auto* Label1 = twips.Place(new QLabel(tr("The Pellumo Hall of Fame"), this), "Label1",
                                {324, 288, 3432, 336});
     Label1->setFont(DialogFont(12, true));
     SetTextColour(Label1, QPalette::WindowText, kHeadingColour);
@@ -112,16 +114,15 @@ class HighScore : public QWidget {
       MyName[n]->setMaxLength(std::numeric_limits<int>::max());
       MyName[n]->installEventFilter(this);
       // A screen reader reads the field's text after its name.
-      MyName[n]->setAccessibleName(QCoreApplication::translate("pellumo::HighScore", "Name %1").arg(i + 1));
+      MyName[n]->setAccessibleName(tr("Name %1").arg(i + 1));
     }
 
     auto* Frame2 = twips.Place(new QFrame(this), "Frame2", {108, 3888, 3468, 696});
     Frame2->setFrameShape(QFrame::NoFrame);
-    const std::array<const char*, 2> captions{QT_TRANSLATE_NOOP("pellumo::HighScore", "Games played:"),
-                                             QT_TRANSLATE_NOOP("pellumo::HighScore", "Games won:")};
+    const std::array<const char*, 2> captions{QT_TR_NOOP("Games played:"), QT_TR_NOOP("Games won:")};
     const std::array<float, 2> tops{36, 360};
     for (std::size_t k = 0; k < 2; ++k) {
-      auto* caption = twips.Place(new QLabel(QCoreApplication::translate("pellumo::HighScore", captions[k]), Frame2), QString("Label3_%1").arg(k),
+      auto* caption = twips.Place(new QLabel(tr(captions[k]), Frame2), QString("Label3_%1").arg(k),
                                   {72, tops[k], 2016, 288});
       caption->setFont(DialogFont(8));
       caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -140,7 +141,7 @@ class HighScore : public QWidget {
     PctWon = twips.Place(new QLabel(Frame2), "PctWon", {2772, 360, 552, 264});
     PctWon->setFont(DialogFont(8));
 
-    Command1 = twips.Place(new QPushButton(QCoreApplication::translate("pellumo::HighScore", "OK"), this), "Command1", {4032, 3960, 840, 408});
+    Command1 = twips.Place(new QPushButton(tr("OK"), this), "Command1", {4032, 3960, 840, 408});
     Command1->setFont(DialogFont(8));
     QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   }
@@ -167,7 +168,7 @@ class HighScore : public QWidget {
       Score[n]->setText(ToQt(table.Score[n]));
       // A label is read out by its name, which would be the bare number.
       // (Qt sends the event even for the same name.)
-      const QString name = QCoreApplication::translate("pellumo::HighScore", "Score %1: %2").arg(i + 1).arg(Score[n]->text());
+      const QString name = tr("Score %1: %2").arg(i + 1).arg(Score[n]->text());
       if (Score[n]->accessibleName() != name) Score[n]->setAccessibleName(name);
     }
     ShowCounters();
@@ -260,8 +261,7 @@ class HighScore : public QWidget {
     GPlay->setText(ToQt(table_.GPlay));
     GWon->setText(ToQt(table_.GWon));
     PctWon->setText(ToQt(table_.PctWon));
-    const QString name =
-        QCoreApplication::translate("pellumo::HighScore", "Won: %1").arg(PctWon->text());
+    const QString name = tr("Won: %1").arg(PctWon->text());
     if (PctWon->accessibleName() != name) {
       PctWon->setAccessibleName(name);
     }
@@ -366,3 +366,5 @@ void mnuHighScores_Click(Game& game, QWidget* owner) {
 }
 
 }  // namespace pellumo
+
+#include "highscorewindow.moc"

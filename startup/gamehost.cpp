@@ -100,9 +100,10 @@ void GameHost::mnuAbout_Click() {
 void GameHost::mnuHowTo_Click() {
   if (!help_) help_ = new HelpViewer();
   // The contents in the player's language when there is one.
-  const QString translated = dataFolder_ + "/help/" + QString::fromStdString(language) + "/index.html";
+  const QString help = dataFolder_ + "/help/";
+  const QString translated = help + QString::fromStdString(language) + "/index.html";
   help_->Open(!language.empty() && QFileInfo::exists(translated) ? translated
-                                                                 : dataFolder_ + "/help/index.html");
+                                                                 : help + "index.html");
 }
 
 void GameHost::WhenIdle(std::function<void()> action) {
