@@ -90,6 +90,7 @@ TEST(Languages, EachTranslatesWindowMenusAndQuestionButKeepsTitleAndSettings) {
   EXPECT_EQ((std::tuple{english.file, english.advice, english.computer, english.board, english.no}),
             std::tuple("&File", "&Advice", "Computer", "Board", "&No"));
   EXPECT_EQ(english.question, "Are you sure you want to quit current game?");
+  EXPECT_NE(english.settings.find("[DIFFICULTY]\nLEVEL=0\n"), std::string::npos) << english.settings;
   EXPECT_EQ(english.turn.rfind("You: Horizontal line 40. Computer: ", 0), 0u) << english.turn;
   struct Case {
     const char* language;
@@ -103,9 +104,8 @@ TEST(Languages, EachTranslatesWindowMenusAndQuestionButKeepsTitleAndSettings) {
     const char* no;  // Qt's own, from Debian's translations of Qt
   };
   const Case cases[] = {
-      {"de", "&Datei", "&Tipp", "Computer", "Spielfeld", "Deine Punkte: 0", "Du: Waagrechte Linie 40. Computer: ",
-       "Spiel abbrechen?",
-       "&Nein"},
+      {"de", "&Datei", "&Tipp", "Computer", "Spielfeld", "Deine Punkte: 0",
+       "Du: Waagrechte Linie 40. Computer: ", "Spiel abbrechen?", "&Nein"},
       {"fr", "&Fichier", "&Conseil", "Ordinateur", "Plateau", "Votre score : 0",
        "Vous : Trait horizontal 40. Ordinateur : ", "Abandonner la partie ?", "&Non"},
       {"es", "&Archivo", "&Consejo", "Ordenador", "Tablero", "Tu puntuación: 0",
