@@ -99,11 +99,13 @@ void GameHost::mnuAbout_Click() {
 
 void GameHost::mnuHowTo_Click() {
   if (!help_) help_ = new HelpViewer();
-  // The contents in the player's language when there is one.
+  // The contents in the player's language when there is one. The loaded
+  // translation names its help folder, as Qt's own names its layout
+  // direction; English has none, so "en" falls back to the English pages.
   const QString help = dataFolder_ + "/help/";
-  const QString translated = help + QString::fromStdString(language) + "/index.html";
-  help_->Open(!language.empty() && QFileInfo::exists(translated) ? translated
-                                                                 : help + "index.html");
+  const QString translated =
+      help + tr("en", "the folder of the help pages in this language, under help/") + "/index.html";
+  help_->Open(QFileInfo::exists(translated) ? translated : help + "index.html");
 }
 
 void GameHost::WhenIdle(std::function<void()> action) {

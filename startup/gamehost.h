@@ -45,9 +45,6 @@ class GameHost : public QObject, public GameUi, public WindowHost {
   Game& game() override { return *game_; }
   void Advice() override;
   ProfileMan& profile() { return profile_; }
-  // The language the texts are shown in ("" for English): the help pages
-  // are opened in it.
-  std::string language;
 
   // The main window, loaded (its load step run) when there is none yet.
   MainWindow* LoadMainWindow();

@@ -174,7 +174,6 @@ int Main(int argc, char** argv, const std::string& installedDataFolder) {
 
   GameHost host(places(QCoreApplication::applicationDirPath().toStdString()));
   host.debugView = options.debug;
-  if (translated->Loaded()) host.language = language;
   host.Start();
   const int result = host.Quitting() ? 0 : app.exec();
   ReportMemory();

@@ -27,7 +27,6 @@ class Translations {
   void Install();
   // Before the application exists: --help and the no-display message.
   QString Translate(const char* context, const char* text) const;
-  bool Loaded() const { return !game_.isEmpty(); }
 
  private:
   std::string language_;

@@ -123,6 +123,14 @@
     </message>
 </context>
 <context>
+    <name>pellumo::GameHost</name>
+    <message>
+        <source>en</source>
+        <comment>the folder of the help pages in this language, under help/</comment>
+        <translation>fr</translation>
+    </message>
+</context>
+<context>
     <name>pellumo::HelpViewer</name>
     <message>
         <source>Pellumo! Help</source>

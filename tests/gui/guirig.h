@@ -8,6 +8,7 @@
 #include <QtWidgets>
 
 #include "startup/gamehost.h"
+#include "startup/translations.h"
 #include "support/fakeui.h"
 #include "window/boardwidget.h"
 #include "window/mainwindow.h"
@@ -29,6 +30,17 @@ struct SteppingClock : WaitClock {
     now += std::min(step, most);
     if (afterPass) afterPass();
   }
+};
+
+// The game in a language while it lives, with its translations from the
+// build tree, where the program finds them beside itself.
+struct InLanguage {
+  Translations translations;
+  explicit InLanguage(const std::string& language)
+      : translations(PELLUMO_BINARY_DIR, language) {
+    translations.Install();
+  }
+  ~InLanguage() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 };
 
 struct GuiRig {

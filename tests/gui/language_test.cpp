@@ -4,7 +4,6 @@
 #include <set>
 
 #include "gui/guirig.h"
-#include "startup/translations.h"
 
 namespace pellumo::testing {
 namespace {
@@ -35,16 +34,6 @@ TEST(Languages, TheDesktopsLanguageIsChosenAsGettextChoosesIt) {
     EXPECT_EQ(DesktopLanguage(get), c.language) << c.env.size() << " " << c.language;
   }
 }
-
-// The game's own translations, as the program finds them beside itself.
-struct InLanguage {
-  Translations translations;
-  explicit InLanguage(const std::string& language)
-      : translations(PELLUMO_BINARY_DIR, language) {
-    translations.Install();
-  }
-  ~InLanguage() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-};
 
 std::string AccessibleName(QWidget* widget) {
   return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();

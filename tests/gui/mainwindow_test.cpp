@@ -319,12 +319,13 @@ TEST(Help, OpensThePagesMaximisedOrSaysTheyAreMissing) {
   // in English.
   std::filesystem::create_directory(rig.folder.file("help/de"));
   WriteFile(rig.folder.file("help/de/index.html"), "<p>Inhalt</p><a href='other.html'>x</a>");
-  rig.host->language = "de";
-  rig.host->mnuHowTo_Click();
-  EXPECT_EQ(state("Inhalt"), std::tuple(true, true, false));
-  viewer->Browser()->setSource(QUrl("other.html"));
-  EXPECT_EQ(state("Another page"), std::tuple(true, true, false));
-  rig.host->language = "";
+  {
+    const InLanguage german("de");
+    rig.host->mnuHowTo_Click();
+    EXPECT_EQ(state("Inhalt"), std::tuple(true, true, false));
+    viewer->Browser()->setSource(QUrl("other.html"));
+    EXPECT_EQ(state("Another page"), std::tuple(true, true, false));
+  }
   // The message about a missing page leads back to no page.
   std::filesystem::remove(rig.folder.file("help/index.html"));
   rig.host->mnuHowTo_Click();
