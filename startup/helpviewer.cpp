@@ -22,9 +22,9 @@ class HelpBrowser : public QTextBrowser {
   using QTextBrowser::QTextBrowser;
 
   QVariant loadResource(int type, const QUrl& name) override {
-    const QUrl url = name.isRelative() ? source().resolved(name) : name;
-    if (url.isLocalFile()) {
-      const QFileInfo file(url.toLocalFile());
+    // Pages and style sheets come here with their full address.
+    if (name.isLocalFile()) {
+      const QFileInfo file(name.toLocalFile());
       const QFileInfo english(file.dir().absoluteFilePath("../" + file.fileName()));
       if (!file.exists() && file.dir().dirName().size() == 2 && english.isFile())
         return QTextBrowser::loadResource(type, QUrl::fromLocalFile(english.absoluteFilePath()));

@@ -303,7 +303,10 @@ TEST(Help, OpensThePagesMaximisedOrSaysTheyAreMissing) {
   EXPECT_EQ(state("could not be found"), std::tuple(true, false, false));
   std::filesystem::create_directory(rig.folder.file("help"));
   WriteFile(rig.folder.file("help/index.html"), ReadFile(PELLUMO_SOURCE_DIR "/help/index.html"));
-  WriteFile(rig.folder.file("help/other.html"), "<p>Another page</p>");
+  WriteFile(rig.folder.file("help/other.html"),
+            "<html><head><link rel='stylesheet' type='text/css' href='other.css'></head>"
+            "<body><p class='x'>Another page</p></body></html>");
+  WriteFile(rig.folder.file("help/other.css"), "p.x { color: #ff0000 }");
   rig.host->mnuHowTo_Click();
   EXPECT_EQ(state("How to Play"), std::tuple(true, false, false)) << "the message is no page";
   // Back and Forward walk the pages visited; Escape closes the viewer.
@@ -325,6 +328,7 @@ TEST(Help, OpensThePagesMaximisedOrSaysTheyAreMissing) {
     EXPECT_EQ(state("Inhalt"), std::tuple(true, true, false));
     viewer->Browser()->setSource(QUrl("other.html"));
     EXPECT_EQ(state("Another page"), std::tuple(true, true, false));
+    EXPECT_TRUE(viewer->Browser()->toHtml().contains("#ff0000")) << "its style sheet too";
   }
   // The message about a missing page leads back to no page.
   std::filesystem::remove(rig.folder.file("help/index.html"));
