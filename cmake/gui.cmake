@@ -22,24 +22,27 @@ pellumo_layer(pellumo_highscorewindow QT
 # the debug view.
 pellumo_layer(pellumo_startup QT
   SOURCES startup/aboutwindow.cpp startup/debugview.cpp startup/gamehost.cpp
-          startup/helpviewer.cpp startup/startup.cpp
+          startup/helpviewer.cpp startup/startup.cpp startup/translations.cpp
   HEADERS startup/aboutwindow.h startup/debugview.h startup/gamehost.h
-          startup/helpviewer.h startup/startup.h
+          startup/helpviewer.h startup/startup.h startup/translations.h
   USES pellumo_computer pellumo_highscorewindow pellumo_window)
 
 add_executable(pellumo startup/main.cpp)
 target_link_libraries(pellumo PRIVATE pellumo_startup)
 set_target_properties(pellumo PROPERTIES OUTPUT_NAME pellumo)
+include(cmake/translations.cmake)
 
 # The program finds its sound and its help pages in its own folder, so the
-# build tree gets them beside the executable, as an installation would.
-add_custom_command(TARGET pellumo POST_BUILD
+# build tree gets them beside the executable, as an installation would; at
+# every build, so that a page edited or added is there without a relink.
+add_custom_target(pellumo_data ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different
           "${CMAKE_CURRENT_SOURCE_DIR}/assets/Robotz Recycle.wav"
           "$<TARGET_FILE_DIR:pellumo>/Robotz Recycle.wav"
   COMMAND ${CMAKE_COMMAND} -E copy_directory
           "${CMAKE_CURRENT_SOURCE_DIR}/help" "$<TARGET_FILE_DIR:pellumo>/help"
   VERBATIM)
+add_dependencies(pellumo pellumo_data)
 
 # The same program built for the installed layout: sound and help are read
 # from the shared data folder and the settings are kept per player, never
@@ -67,6 +70,7 @@ if(PELLUMO_TESTS)
     tests/gui/mainwindow_test.cpp
     tests/gui/highscorewindow_test.cpp
     tests/gui/keyboard_test.cpp
+    tests/gui/language_test.cpp
     tests/gui/settingsfile_test.cpp
     tests/gui/stress_test.cpp
     tests/support/fakeui.cpp
@@ -74,15 +78,19 @@ if(PELLUMO_TESTS)
   target_include_directories(gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   target_link_libraries(gui_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
   # Every test writes its settings into a folder of its own; the sound and
-  # the help pages are read from the source tree.
+  # the help pages are read from the source tree, the translations from the
+  # build tree.
   target_compile_definitions(gui_tests PRIVATE
-    PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+    PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+    PELLUMO_BINARY_DIR="${CMAKE_CURRENT_BINARY_DIR}")
+  add_dependencies(gui_tests pellumo_translations)
   # What only a real window manager shows: frames, the outer size, focus and
   # keys from the X server. One at a time, on a private Xvfb with openbox.
   add_executable(xwm_tests tests/gui/guirig.cpp tests/xwm/realwindow_test.cpp tests/support/fakeui.cpp)
   target_include_directories(xwm_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   target_link_libraries(xwm_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
-  target_compile_definitions(xwm_tests PRIVATE PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  target_compile_definitions(xwm_tests PRIVATE PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+    PELLUMO_BINARY_DIR="${CMAKE_CURRENT_BINARY_DIR}")
   # The real program as a player starts it, on a dark desktop.
   add_test(NAME xwm.realgame COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/run.sh
            ${CMAKE_CURRENT_SOURCE_DIR}/tests/xwm/realgame.sh $<TARGET_FILE:pellumo>
@@ -95,6 +103,7 @@ if(PELLUMO_TESTS)
                  tests/support/fakeui.cpp)
   target_include_directories(wayland_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   target_link_libraries(wayland_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
+  target_compile_definitions(wayland_tests PRIVATE PELLUMO_BINARY_DIR="${CMAKE_CURRENT_BINARY_DIR}")
   # The tests' own Qt objects (keyboard_test.moc).
   set_target_properties(gui_tests xwm_tests wayland_tests PROPERTIES AUTOMOC ON)
   add_test(NAME wayland.realcompositor
@@ -127,6 +136,13 @@ if(PELLUMO_TESTS)
   add_test(NAME gui.darkdesktop COMMAND gui_tests --gtest_filter=ColourScheme.*)
   set_tests_properties(gui.darkdesktop PROPERTIES TIMEOUT ${PELLUMO_TEST_TIMEOUT} LABELS theme
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PELLUMO_TEST_COLOUR_SCHEME=${CMAKE_CURRENT_SOURCE_DIR}/tests/gui/darkdesktop")
+  # In the desktop's language, from the translations beside the program.
+  add_test(NAME startup.help_in_german
+    COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_MESSAGES LANGUAGE= LANG=de_DE.UTF-8
+            $<TARGET_FILE:pellumo> --help)
+  set_tests_properties(startup.help_in_german PROPERTIES
+                       PASS_REGULAR_EXPRESSION "^Aufruf: pellumo.*Käsekästchen.*Bestenliste: [^\n]*pellumo.ini"
+                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
   gtest_discover_tests(gui_tests
     DISCOVERY_TIMEOUT 60
     DISCOVERY_MODE PRE_TEST

@@ -26,6 +26,8 @@ if(TARGET pellumo_installed)
   install(DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}/help"
           DESTINATION ${PELLUMO_GAMES_DATADIR}
           FILE_PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
+  install(FILES ${PELLUMO_QM_FILES} DESTINATION ${PELLUMO_GAMES_DATADIR}/translations
+          PERMISSIONS ${PELLUMO_DATA_PERMISSIONS})
 
   install(FILES packaging/io.github.pellumo.Pellumo.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
@@ -94,8 +96,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps finds the linked Qt libraries; these are opened at run time:
-# Qt Multimedia's sound backends and the font the window falls back to.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6, fonts-dejavu-core")
+# Qt Multimedia's sound backends, the font the window falls back to, and
+# Qt's own texts (the Yes and No of a question) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6, fonts-dejavu-core, qt6-translations-l10n")
 # Without Qt's Wayland platform the game runs through Xwayland on a Wayland
 # desktop; with it, natively.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

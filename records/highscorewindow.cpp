@@ -3,6 +3,7 @@
 #include "records/highscorewindow.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
@@ -72,10 +73,12 @@ QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), st
 std::string FromQt(const QString& text) { return text.toUtf8().toStdString(); }
 
 class HighScore : public QWidget {
+  Q_OBJECT
+
  public:
   HighScore(const ProfileMan& profile, GameUi& ui) : profile_(profile), ui_(ui) {
     setObjectName("HighScore");
-    setWindowTitle("High Scores");
+    setWindowTitle(tr("High Scores"));
     // The window belongs to no main window: "New Game" replaces the main
     // window, and a name being entered must survive that. It must not keep
     // the program alive on its own either.
@@ -85,7 +88,7 @@ class HighScore : public QWidget {
     const Twips twips = Twips::For(this);
     setFixedSize(twips.SizeToPixels(5052, 4668));
 
-    auto* Label1 = twips.Place(new QLabel("The Pellumo Hall of Fame", this), "Label1",
+    auto* Label1 = twips.Place(new QLabel(tr("The Pellumo Hall of Fame"), this), "Label1",
                                {324, 288, 3432, 336});
     Label1->setFont(DialogFont(12, true));
     SetTextColour(Label1, QPalette::WindowText, kHeadingColour);
@@ -111,15 +114,15 @@ class HighScore : public QWidget {
       MyName[n]->setMaxLength(std::numeric_limits<int>::max());
       MyName[n]->installEventFilter(this);
       // A screen reader reads the field's text after its name.
-      MyName[n]->setAccessibleName(QString("Name %1").arg(i + 1));
+      MyName[n]->setAccessibleName(tr("Name %1").arg(i + 1));
     }
 
     auto* Frame2 = twips.Place(new QFrame(this), "Frame2", {108, 3888, 3468, 696});
     Frame2->setFrameShape(QFrame::NoFrame);
-    const std::array<const char*, 2> captions{"Games played:", "Games won:"};
+    const std::array<const char*, 2> captions{QT_TR_NOOP("Games played:"), QT_TR_NOOP("Games won:")};
     const std::array<float, 2> tops{36, 360};
     for (std::size_t k = 0; k < 2; ++k) {
-      auto* caption = twips.Place(new QLabel(captions[k], Frame2), QString("Label3_%1").arg(k),
+      auto* caption = twips.Place(new QLabel(tr(captions[k]), Frame2), QString("Label3_%1").arg(k),
                                   {72, tops[k], 2016, 288});
       caption->setFont(DialogFont(8));
       caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -138,7 +141,7 @@ class HighScore : public QWidget {
     PctWon = twips.Place(new QLabel(Frame2), "PctWon", {2772, 360, 552, 264});
     PctWon->setFont(DialogFont(8));
 
-    Command1 = twips.Place(new QPushButton("OK", this), "Command1", {4032, 3960, 840, 408});
+    Command1 = twips.Place(new QPushButton(tr("OK"), this), "Command1", {4032, 3960, 840, 408});
     Command1->setFont(DialogFont(8));
     QObject::connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   }
@@ -165,7 +168,7 @@ class HighScore : public QWidget {
       Score[n]->setText(ToQt(table.Score[n]));
       // A label is read out by its name, which would be the bare number.
       // (Qt sends the event even for the same name.)
-      const QString name = QString("Score %1: %2").arg(i + 1).arg(Score[n]->text());
+      const QString name = tr("Score %1: %2").arg(i + 1).arg(Score[n]->text());
       if (Score[n]->accessibleName() != name) Score[n]->setAccessibleName(name);
     }
     ShowCounters();
@@ -210,7 +213,7 @@ class HighScore : public QWidget {
     // said before.
     if (const std::string failure = profile_.LastFailure(); !failure.empty()) {
       profile_.TakeSaveProblem();
-      ui_.MessageBox(failure, "High Scores");
+      ui_.MessageBox(failure, QT_TRANSLATE_NOOP("pellumo::Game", "High Scores"));
     }
     close();
   }
@@ -258,8 +261,9 @@ class HighScore : public QWidget {
     GPlay->setText(ToQt(table_.GPlay));
     GWon->setText(ToQt(table_.GWon));
     PctWon->setText(ToQt(table_.PctWon));
-    if (PctWon->accessibleName() != "Won: " + PctWon->text()) {
-      PctWon->setAccessibleName("Won: " + PctWon->text());
+    const QString name = tr("Won: %1").arg(PctWon->text());
+    if (PctWon->accessibleName() != name) {
+      PctWon->setAccessibleName(name);
     }
   }
 
@@ -362,3 +366,5 @@ void mnuHighScores_Click(Game& game, QWidget* owner) {
 }
 
 }  // namespace pellumo
+
+#include "highscorewindow.moc"

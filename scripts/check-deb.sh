@@ -52,6 +52,10 @@ listed=$(dpkg -L pellumo)
 for f in /usr/games/pellumo \
          "/usr/share/games/pellumo/Robotz Recycle.wav" \
          /usr/share/games/pellumo/help/index.html \
+         /usr/share/games/pellumo/help/de/index.html \
+         /usr/share/games/pellumo/translations/pellumo_de.qm \
+         /usr/share/games/pellumo/translations/pellumo_fr.qm \
+         /usr/share/games/pellumo/translations/pellumo_es.qm \
          /usr/share/man/man6/pellumo.6.gz \
          /usr/share/doc/pellumo/copyright \
          /usr/share/doc/pellumo/changelog.Debian.gz \
@@ -104,6 +108,10 @@ changed=$(find /usr -newer "$work/stamp" -print 2>/dev/null | head -n 20)
 [ -z "$changed" ] || fail "the game as root changed files under /usr: $changed"
 [ -z "$(find /usr -name pellumo.ini -print -quit)" ] || fail "a pellumo.ini under /usr"
 [ -f "$root_home/.config/pellumo/pellumo.ini" ] || fail "no settings file in root's own ~/.config/pellumo"
+
+# The installed game speaks the desktop's language, from its data folder.
+env -i LANG=de_DE.UTF-8 /usr/games/pellumo --help | grep -q '^Aufruf: pellumo' ||
+  fail "the installed game's --help is not German under LANG=de_DE.UTF-8"
 
 # Remove it again; nothing of the game stays behind.
 apt-get purge -y -qq pellumo >/dev/null

@@ -12,7 +12,8 @@ else
     g++ cmake ninja-build pkg-config
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev
-    fonts-dejavu-core xvfb xauth
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    fonts-dejavu-core fonts-urw-base35 xvfb xauth
     openbox xdotool x11-utils
     orca at-spi2-core dbus python3-pyatspi procps
     weston qt6-wayland qt6ct imagemagick

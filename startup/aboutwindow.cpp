@@ -46,12 +46,12 @@ QIcon ProgramIcon() {
 }
 
 QString VersionLine() {
-  return QStringLiteral("Version: ") + QString::fromLatin1(kVersion);
+  return AboutWindow::tr("Version: %1").arg(QString::fromLatin1(kVersion));
 }
 
 AboutWindow::AboutWindow(GameHost& host) : QDialog(nullptr), host_(host) {
   setObjectName("frmAbout");
-  setWindowTitle("About Pellumo!");
+  setWindowTitle(tr("About Pellumo!"));
   setWindowIcon(ProgramIcon());
   setFont(QFont(kDialogFace, 8));
   const Twips t = Twips::For(nullptr);
@@ -69,7 +69,7 @@ AboutWindow::AboutWindow(GameHost& host) : QDialog(nullptr), host_(host) {
   purple.setColor(QPalette::WindowText, QColor(128, 0, 128));
   Logo->setPalette(purple);
 
-  lblDescription = t.Place(new QLabel("Can you close more boxes than the computer?", this),
+  lblDescription = t.Place(new QLabel(tr("Can you close more boxes than the computer?"), this),
                            "lblDescription", {828, 756, 4392, 312});
   QFont italic = font();
   italic.setItalic(true);
@@ -80,7 +80,7 @@ AboutWindow::AboutWindow(GameHost& host) : QDialog(nullptr), host_(host) {
 
   lblVersion = t.Place(new QLabel(this), "lblVersion", {144, 1224, 3888, 228});
 
-  cmdOK = t.Place(new QPushButton("OK", this), "cmdOK", {4716, 2556, 972, 420});
+  cmdOK = t.Place(new QPushButton(tr("OK"), this), "cmdOK", {4716, 2556, 972, 420});
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
   // Closing it from the title bar only hides it, as OK does.

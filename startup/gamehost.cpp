@@ -1,6 +1,7 @@
 #include "startup/gamehost.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QTimer>
@@ -98,7 +99,13 @@ void GameHost::mnuAbout_Click() {
 
 void GameHost::mnuHowTo_Click() {
   if (!help_) help_ = new HelpViewer();
-  help_->Open(dataFolder_ + "/help/index.html");
+  // The contents in the player's language when there is one. The loaded
+  // translation names its help folder, as Qt's own names its layout
+  // direction; English has none, so "en" falls back to the English pages.
+  const QString help = dataFolder_ + "/help/";
+  const QString translated =
+      help + tr("en", "the folder of the help pages in this language, under help/") + "/index.html";
+  help_->Open(QFileInfo::exists(translated) ? translated : help + "index.html");
 }
 
 void GameHost::WhenIdle(std::function<void()> action) {
@@ -149,8 +156,7 @@ void GameHost::MessageBox(const std::string& text, const std::string& title) {
     answerHook(text, title, false);
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                  QString::fromStdString(text), QMessageBox::Ok, window_);
+  QMessageBox box(QMessageBox::NoIcon, GameText(title), GameText(text), QMessageBox::Ok, window_);
   // Sized to "You Won!!!" alone, the box cuts its own title short: hold it
   // at 3000 twips (200 px at 96 DPI) or wider. The box fixes its size from
   // its layout's minimum, so the room is a spacer in that layout.
@@ -164,8 +170,8 @@ void GameHost::MessageBox(const std::string& text, const std::string& title) {
 bool GameHost::AskYesNo(const std::string& text, const std::string& title) {
   if (window_) window_->AnnounceTurn();
   if (answerHook) return answerHook(text, title, true);
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, window_);
+  QMessageBox box(QMessageBox::NoIcon, GameText(title), GameText(text),
+                  QMessageBox::Yes | QMessageBox::No, window_);
   return box.exec() == QMessageBox::Yes;
 }
 

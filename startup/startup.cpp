@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <memory>
 #include <iostream>
 #include <sstream>
 #include <string_view>
@@ -15,6 +16,7 @@
 
 #include "startup/aboutwindow.h"
 #include "startup/gamehost.h"
+#include "startup/translations.h"
 #include "startup/version.h"
 #include "window/fonts.h"
 
@@ -27,6 +29,17 @@ bool Set(const char* value) { return value != nullptr && *value != '\0'; }
 bool Measuring() {
   const char* value = std::getenv("PELLUMO_MEASURE");
   return value != nullptr && std::strcmp(value, "1") == 0;
+}
+
+// Where this executable is, before Qt can say so.
+std::string ProgramFolder() {
+  std::string folder = "the program's folder";
+  if (char* exe = ::realpath("/proc/self/exe", nullptr)) {
+    folder = exe;
+    std::free(exe);
+    folder.erase(folder.rfind('/'));
+  }
+  return folder;
 }
 
 }  // namespace
@@ -99,17 +112,22 @@ StartOptions ParseStartOptions(int argc, const char* const* argv,
   return options;
 }
 
-std::string UsageText(const std::string& settingsFile) {
-  return "Usage: pellumo [--debug] [--help] [--version]\n"
-         "Pellumo! " + std::string(kVersion) + ", dots and boxes against the computer.\n"
-         "\n"
-         "  --debug    open wide with the debug strip and the Debug menu\n"
-         "             (the same as PELLUMO_DEBUG=1 in the environment)\n"
-         "  --help     print this text and exit\n"
-         "  --version  print the version and exit\n"
-         "\n"
-         "Settings, statistics and high scores: " + settingsFile + "\n"
-         "Moves written by Print Moves: ~/myboxmoves.csv\n";
+std::string UsageText(const std::string& settingsFile, const Translations& translations) {
+  return translations
+      .Translate("pellumo::Startup",
+                 QT_TRANSLATE_NOOP("pellumo::Startup",
+                                   "Usage: pellumo [--debug] [--help] [--version]\n"
+                                   "Pellumo! %1, dots and boxes against the computer.\n"
+                                   "\n"
+                                   "  --debug    open wide with the debug strip and the Debug menu\n"
+                                   "             (the same as PELLUMO_DEBUG=1 in the environment)\n"
+                                   "  --help     print this text and exit\n"
+                                   "  --version  print the version and exit\n"
+                                   "\n"
+                                   "Settings, statistics and high scores: %2\n"
+                                   "Moves written by Print Moves: ~/myboxmoves.csv\n"))
+      .arg(QString::fromLatin1(kVersion), QString::fromStdString(settingsFile))
+      .toStdString();
 }
 
 namespace {
@@ -166,23 +184,32 @@ int Main(int argc, char** argv, const std::string& installedDataFolder) {
     return installedDataFolder.empty() ? PortablePlaces(programFolder)
                                        : InstalledPlaces(installedDataFolder, getenv);
   };
+  const std::string language = DesktopLanguage(getenv);
+  const auto translations = [&](const std::string& programFolder) {
+    return std::make_unique<Translations>(places(programFolder).dataFolder, language);
+  };
   if (options.help) {
-    std::string programFolder = "the program's folder";
-    if (char* exe = ::realpath("/proc/self/exe", nullptr)) {
-      programFolder = exe;
-      std::free(exe);
-      programFolder.erase(programFolder.rfind('/'));
-    }
-    std::cout << UsageText(places(programFolder).settingsFolder + "/pellumo.ini");
+    const std::string programFolder = ProgramFolder();
+    std::cout << UsageText(places(programFolder).settingsFolder + "/pellumo.ini",
+                           *translations(programFolder));
     return 0;
   }
   if (const auto reason = NoDisplayReason([](const char* name) { return std::getenv(name); })) {
-    std::cerr << "Pellumo! needs a graphical display to show its window: " << *reason
-              << ".\nStart it from a desktop session, or under xvfb-run.\n";
+    // The reason names environment variables: it stays as it is.
+    std::cerr << translations(ProgramFolder())
+                     ->Translate("pellumo::Startup",
+                                 QT_TRANSLATE_NOOP("pellumo::Startup",
+                                                   "Pellumo! needs a graphical display to show its "
+                                                   "window: %1.\nStart it from a desktop session, "
+                                                   "or under xvfb-run.\n"))
+                     .arg(QString::fromStdString(*reason))
+                     .toStdString();
     return 2;
   }
   QApplication app(argc, argv);
   SetUpApplication();
+  const auto translated = translations(QCoreApplication::applicationDirPath().toStdString());
+  translated->Install();
 
   GameHost host(places(QCoreApplication::applicationDirPath().toStdString()));
   host.debugView = options.debug;

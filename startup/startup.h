@@ -6,6 +6,8 @@
 
 namespace pellumo {
 
+class Translations;
+
 // Why no window can be shown, or nothing when a display is there. Looks at
 // QT_QPA_PLATFORM when set (only platforms that need a display server are
 // checked), otherwise at DISPLAY and WAYLAND_DISPLAY.
@@ -31,7 +33,7 @@ StartOptions ParseStartOptions(int argc, const char* const* argv,
                                const std::function<const char*(const char*)>& getenv);
 // What --help prints; settingsFile is where this executable keeps its
 // settings.
-std::string UsageText(const std::string& settingsFile);
+std::string UsageText(const std::string& settingsFile, const Translations& translations);
 
 // What the game sets on the application object before any window: its
 // names (the desktop entry's name is the Wayland app id), its icon, the

@@ -154,7 +154,7 @@ class BoardAccessible : public QAccessibleWidget {
     return Board()->hasFocus() ? child(BoardWidget::ChildOfLine(Board()->Cursor())) : nullptr;
   }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return QStringLiteral("Board");
+    if (t == QAccessible::Name) return BoardWidget::tr("Board");
     if (t == QAccessible::Description) return Board()->ScoreText();
     return QAccessibleWidget::text(t);
   }
@@ -260,18 +260,18 @@ int BoardWidget::BoxOwner(int box) const {
 }
 
 QString BoardWidget::LineWords(Line line) {
-  return QStringLiteral("%1 line %2")
-      .arg(line.orientation == Orientation::Vertical ? "Vertical" : "Horizontal")
+  return (line.orientation == Orientation::Vertical ? tr("Vertical line %1") : tr("Horizontal line %1"))
       .arg(line.number);
 }
 
 QString BoardWidget::LineName(Line line) const {
-  static const char* const owners[] = {"free", "yours", "the computer's"};
-  return QStringLiteral("%1, %2").arg(LineWords(line), owners[OwnerOf(line)]);
+  static const char* const owners[] = {QT_TR_NOOP("free"), QT_TR_NOOP("yours"),
+                                       QT_TR_NOOP("the computer's")};
+  return tr("%1, %2").arg(LineWords(line), tr(owners[OwnerOf(line)]));
 }
 
 QString BoardWidget::ScoreText() const {
-  return QStringLiteral("You %1, Computer %2").arg(game_.Player1Score).arg(game_.Player2Score);
+  return tr("You %1, Computer %2").arg(game_.Player1Score).arg(game_.Player2Score);
 }
 
 void BoardWidget::ShowState() {
@@ -301,7 +301,7 @@ QString BoardWidget::TakeTurnMessage() {
   QStringList claims;
   int owner = 0;
   const auto endRun = [&] {
-    if (!claims.isEmpty()) players << (owner == 1 ? "You: " : "Computer: ") + claims.join("; ");
+    if (!claims.isEmpty()) players << (owner == 1 ? tr("You: %1") : tr("Computer: %1")).arg(claims.join(tr("; ")));
     claims.clear();
   };
   for (const Claim& claim : turn_) {
@@ -313,14 +313,15 @@ QString BoardWidget::TakeTurnMessage() {
     if (!claim.boxes.empty()) {
       QStringList boxes;
       for (int b : claim.boxes) boxes << QString::number(b);
-      words += (claim.boxes.size() == 1 ? ", box " : ", boxes ") + boxes.join(" and ");
+      words = (claim.boxes.size() == 1 ? tr("%1, box %2") : tr("%1, boxes %2"))
+                  .arg(words, boxes.join(tr(" and ")));
     }
     claims << words;
   }
   endRun();
   turn_.clear();
   players << ScoreText();
-  return players.join(". ") + ".";
+  return tr("%1.").arg(players.join(tr(". ")));
 }
 
 void BoardWidget::Announce(const QString& message) {

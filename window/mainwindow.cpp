@@ -49,16 +49,22 @@ void SetTextIfChanged(QLineEdit* edit, const std::string& text) {
   if (edit->text() != t) edit->setText(t);
 }
 
+void SetTextIfChanged(QLabel* label, const QString& text) {
+  if (label->text() != text) label->setText(text);
+}
+
 void SetTextIfChanged(QLabel* label, const std::string& text) {
-  const QString t = QString::fromStdString(text);
-  if (label->text() != t) label->setText(t);
+  SetTextIfChanged(label, QString::fromStdString(text));
 }
 
 // A read-out label is read out by its name: the bare number or line would
 // not say what it is. One change sends one event, that of the name.
 void SetReadOut(QLabel* label, const QString& what, const std::string& text) {
   SetTextIfChanged(label, text);
-  const QString name = label->text().isEmpty() ? what : what + ": " + label->text();
+  const QString name =
+      label->text().isEmpty()
+          ? what
+          : QCoreApplication::translate("pellumo::MainWindow", "%1: %2").arg(what, label->text());
   // Qt sends the event even for the same name.
   if (label->accessibleName() != name) label->setAccessibleName(name);
 }
@@ -114,6 +120,23 @@ constexpr ScoreLabel kScoreLabels[] = {
 };
 
 }  // namespace
+
+// The engine is plain C++ and speaks English: the texts it hands to the
+// window are translated here, where they are shown. Any other text (a path
+// in a failed save's message) is shown as it comes.
+QString GameText(const std::string& english) {
+  static const char* const texts[] = {
+      QT_TRANSLATE_NOOP("pellumo::Game", "You"),
+      QT_TRANSLATE_NOOP("pellumo::Game", "Computer"),
+      QT_TRANSLATE_NOOP("pellumo::Game", "You Won!!!"),
+      QT_TRANSLATE_NOOP("pellumo::Game", "You Lose!!!"),
+      QT_TRANSLATE_NOOP("pellumo::Game", "Game Over"),
+      QT_TRANSLATE_NOOP("pellumo::Game", "Are you sure you want to quit current game?"),
+      QT_TRANSLATE_NOOP("pellumo::Game", "Quit Current Game?"),
+  };
+  (void)texts;  // for lupdate only: the lookup goes by the text itself
+  return QCoreApplication::translate("pellumo::Game", english.c_str());
+}
 
 std::string TwipsText(float twips) {
   char buffer[32];
@@ -171,13 +194,13 @@ void MainWindow::BuildControls() {
 
   myTools = new QFrame(central_);
   myTools->setObjectName("myTools");
-  Label5 = new QLabel("Current Line", myTools);
+  Label5 = new QLabel(tr("Current Line"), myTools);
   Label5->setGeometry(t.ToPixels(0, 36, 1308, 300));
   Text1 = t.Place(ReadOut(myTools, ""), "Text1", {1368, 36, 675, 324});
-  Text1->setAccessibleName("Current Line");
-  Command1 = t.Place(new QPushButton("&Advice", myTools), "Command1", {2745, 45, 975, 384});
-  Command1->setToolTip("Each time you ask for advice, it will cost you 1 point");
-  Label3 = new QLabel("Your Best Move is:", myTools);
+  Text1->setAccessibleName(tr("Current Line"));
+  Command1 = t.Place(new QPushButton(tr("&Advice"), myTools), "Command1", {2745, 45, 975, 384});
+  Command1->setToolTip(tr("Each time you ask for advice, it will cost you 1 point"));
+  Label3 = new QLabel(tr("Your Best Move is:"), myTools);
   Label3->setGeometry(t.ToPixels(3744, 36, 1440, 312));
   Label4 = t.Place(new QLabel(myTools), "Label4", {5220, 36, 864, 300});
   Label4->setForegroundRole(QPalette::Highlight);  // the selection colour
@@ -211,7 +234,7 @@ void MainWindow::BuildDebugStrip() {
     mystat[i]->setTextMargins(0, 0, 0, 0);
   }
   Combo1 = t.Place(new QComboBox(central_), "Combo1", {6912, 4752, 1275, 288});
-  Command2 = t.Place(new QPushButton("Print Moves", central_), "Command2", {6912, 5148, 1275, 375});
+  Command2 = t.Place(new QPushButton(tr("Print Moves"), central_), "Command2", {6912, 5148, 1275, 375});
   // Where "Print Moves" wrote the log, or that it could not.
   PrintMovesResult = t.Place(new QLabel(central_), "PrintMovesResult", {6192, 5580, 2520, 600});
   PrintMovesResult->setWordWrap(true);
@@ -226,42 +249,43 @@ void MainWindow::BuildMenus() {
 
   // Every menu and item has a mnemonic; the letters do not clash within a
   // menu, and none is A, which presses Advice.
-  QMenu* file = bar->addMenu("&File");
-  mnunew = file->addAction("&New Game");
+  QMenu* file = bar->addMenu(tr("&File"));
+  mnunew = file->addAction(tr("&New Game"));
   mnunew->setShortcut(QKeySequence("Ctrl+N"));
   file->addSeparator();
-  mnuexit = file->addAction("E&xit");
+  mnuexit = file->addAction(tr("E&xit"));
   mnuexit->setShortcut(QKeySequence("Ctrl+Q"));
 
-  QMenu* options = bar->addMenu("&Options");
-  mnuDifficulty = options->addMenu("&Difficulty");
-  const char* const levels[3] = {"&Novice", "&Intermediate", "&Expert"};
+  QMenu* options = bar->addMenu(tr("&Options"));
+  mnuDifficulty = options->addMenu(tr("&Difficulty"));
+  const char* const levels[3] = {QT_TR_NOOP("&Novice"), QT_TR_NOOP("&Intermediate"),
+                                 QT_TR_NOOP("&Expert")};
   for (int i = 0; i < 3; ++i) {
-    mnuDiff[i] = mnuDifficulty->addAction(levels[i]);
+    mnuDiff[i] = mnuDifficulty->addAction(tr(levels[i]));
     mnuDiff[i]->setCheckable(true);
     mnuDiff[i]->setChecked(i == 2);
     connect(mnuDiff[i], &QAction::triggered, this, [this, i] { mnuDiff_Click(i); });
   }
-  mnuSaveSize = options->addAction("&Save Size");
-  mnuReplay = options->addAction("&Replay Last Move");
+  mnuSaveSize = options->addAction(tr("&Save Size"));
+  mnuReplay = options->addAction(tr("&Replay Last Move"));
   mnuReplay->setEnabled(false);
   options->addSeparator();
-  mnuHighScores = options->addAction("&HighScores");
+  mnuHighScores = options->addAction(tr("&HighScores"));
 
   // A hidden menu is still read out by screen readers: the Debug menu is
   // only built when started for debugging.
   if (host_.debugView) {
-    mnuDebug = bar->addMenu("&Debug");
-    DebugMe = mnuDebug->addAction("&View Debug");
+    mnuDebug = bar->addMenu(tr("&Debug"));
+    DebugMe = mnuDebug->addAction(tr("&View Debug"));
     DebugMe->setCheckable(true);
     DebugMe->setChecked(true);
     // The mark follows the view, not Qt's own toggling.
     connect(DebugMe, &QAction::triggered, this, [this] { DebugMe_Click(); });
   }
 
-  QMenu* help = bar->addMenu("&Help");
-  mnuAbout = help->addAction("&About");
-  mnuHowTo = help->addAction("&How to Play");
+  QMenu* help = bar->addMenu(tr("&Help"));
+  mnuAbout = help->addAction(tr("&About"));
+  mnuHowTo = help->addAction(tr("&How to Play"));
   mnuHowTo->setShortcut(QKeySequence(Qt::Key_F1));
 
   // Alt alone reaches the menu bar through the style; F10, as in other
@@ -487,14 +511,14 @@ void MainWindow::ApplyLayout() {
 
 void MainWindow::Refresh() {
   const ReadOuts& shown = game_.readouts;
-  SetTextIfChanged(Label1, shown.Label1);
-  SetTextIfChanged(Label2, shown.Label2);
+  SetTextIfChanged(Label1, GameText(shown.Label1));
+  SetTextIfChanged(Label2, GameText(shown.Label2));
   SetUnderline(Label1, shown.Label1Underline);
   SetUnderline(Label2, shown.Label2Underline);
-  SetReadOut(plyr1score, "Your score", shown.plyr1score);
-  SetReadOut(plyr2score, "Computer's score", shown.plyr2score);
+  SetReadOut(plyr1score, tr("Your score"), shown.plyr1score);
+  SetReadOut(plyr2score, tr("Computer's score"), shown.plyr2score);
   SetTextIfChanged(Text1, shown.Text1);
-  SetReadOut(Label4, "Your Best Move", shown.Label4);
+  SetReadOut(Label4, tr("Your Best Move"), shown.Label4);
   if (host_.debugView) {
     SetTextIfChanged(updatecount, shown.updatecount);
     SetTextIfChanged(Text2, shown.Text2);
@@ -611,15 +635,15 @@ void MainWindow::Command1_Click() {
 void MainWindow::AnnounceAdvice() {
   const std::optional<Line> advised = ShownLine(game_.readouts.Label4);
   if (!advised) return;  // a full board: nothing advised, nothing charged
-  picture1->Announce(QStringLiteral("Advice: %1. %2.")
+  picture1->Announce(tr("Advice: %1. %2.")
                          .arg(BoardWidget::LineWords(*advised), picture1->ScoreText()));
 }
 
 void MainWindow::Command2_Click() {
   const std::string path = MoveLogPath();
   const QString where = QString::fromStdString(path);
-  PrintMovesResult->setText(WriteMoveLog(path, game_.GameMoves) ? "Moves written to " + where
-                                                                 : "Could not write " + where);
+  PrintMovesResult->setText(WriteMoveLog(path, game_.GameMoves) ? tr("Moves written to %1").arg(where)
+                                                                 : tr("Could not write %1").arg(where));
 }
 
 }  // namespace pellumo

@@ -44,6 +44,8 @@ inline constexpr float kNormalOuterWidth = 6288;
 // most 7 significant digits, no fraction when whole. It is read back by
 // StoredTwips (records/storednumbers.h).
 std::string TwipsText(float twips);
+// A text of the engine's, translated for the player.
+QString GameText(const std::string& english);
 
 class MainWindow : public QMainWindow {
   Q_OBJECT

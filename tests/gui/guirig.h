@@ -10,6 +10,7 @@
 
 #include "records/movelog.h"
 #include "startup/gamehost.h"
+#include "startup/translations.h"
 #include "support/fakeui.h"
 #include "window/boardwidget.h"
 #include "window/mainwindow.h"
@@ -38,6 +39,17 @@ extern QColor desktopWindowColour;
 // Set by a test program that starts its own display server before the
 // application object exists (tests/wayland); false when it could not.
 extern bool (*startDisplay)();
+
+// The game in a language while it lives, with its translations from the
+// build tree, where the program finds them beside itself.
+struct InLanguage {
+  Translations translations;
+  explicit InLanguage(const std::string& language)
+      : translations(PELLUMO_BINARY_DIR, language) {
+    translations.Install();
+  }
+  ~InLanguage() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+};
 
 struct GuiRig {
   TempFolder folder;

@@ -303,7 +303,10 @@ TEST(Help, OpensThePagesMaximisedOrSaysTheyAreMissing) {
   EXPECT_EQ(state("could not be found"), std::tuple(true, false, false));
   std::filesystem::create_directory(rig.folder.file("help"));
   WriteFile(rig.folder.file("help/index.html"), ReadFile(PELLUMO_SOURCE_DIR "/help/index.html"));
-  WriteFile(rig.folder.file("help/other.html"), "<p>Another page</p>");
+  WriteFile(rig.folder.file("help/other.html"),
+            "<html><head><link rel='stylesheet' type='text/css' href='other.css'></head>"
+            "<body><p class='x'>Another page</p></body></html>");
+  WriteFile(rig.folder.file("help/other.css"), "p.x { color: #ff0000 }");
   rig.host->mnuHowTo_Click();
   EXPECT_EQ(state("How to Play"), std::tuple(true, false, false)) << "the message is no page";
   // Back and Forward walk the pages visited; Escape closes the viewer.
@@ -315,6 +318,18 @@ TEST(Help, OpensThePagesMaximisedOrSaysTheyAreMissing) {
   EXPECT_EQ(state("Another page"), std::tuple(true, true, false));
   QTest::keyClick(viewer->Browser(), Qt::Key_Escape);
   EXPECT_FALSE(viewer->isVisible());
+  // In another language its own contents, and any page not translated yet
+  // in English.
+  std::filesystem::create_directory(rig.folder.file("help/de"));
+  WriteFile(rig.folder.file("help/de/index.html"), "<p>Inhalt</p><a href='other.html'>x</a>");
+  {
+    const InLanguage german("de");
+    rig.host->mnuHowTo_Click();
+    EXPECT_EQ(state("Inhalt"), std::tuple(true, true, false));
+    viewer->Browser()->setSource(QUrl("other.html"));
+    EXPECT_EQ(state("Another page"), std::tuple(true, true, false));
+    EXPECT_TRUE(viewer->Browser()->toHtml().contains("#ff0000")) << "its style sheet too";
+  }
   // The message about a missing page leads back to no page.
   std::filesystem::remove(rig.folder.file("help/index.html"));
   rig.host->mnuHowTo_Click();
