@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <set>
+#include <vector>
 
 #include "computer/computer.h"
 #include "support/fakeui.h"
@@ -23,7 +24,7 @@ inline void TakeLine(Game& game, Line line) {
 // Takes the lines, then fresh flags and Status from the lines and every
 // four-sided box shown as closed by the human, as the claim path would have
 // left it.
-inline void Position(Game& game, std::initializer_list<Line> taken) {
+inline void Position(Game& game, const std::vector<Line>& taken) {
   for (const Line line : taken) TakeLine(game, line);
   game.RefreshBoxes();
   for (int b = 1; b <= kBoxes; ++b) {

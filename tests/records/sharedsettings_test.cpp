@@ -3,79 +3,35 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <filesystem>
-#include <functional>
 #include <numeric>
 #include <random>
-#include <set>
-#include <string>
-#include <vector>
 
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/stat.h>
-#include <sys/file.h>
-#include <sys/wait.h>
 #include <pwd.h>
-#include <unistd.h>
 
 #include "records/atomicfile.h"
 #include "records/highscores.h"
 #include "records/inifile.h"
 #include "records/places.h"
-#include "records/profileman.h"
-#include "support/fakeui.h"
+#include "support/copies.h"
 
 namespace pellumo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadFile;
-using testing::TempFolder;
-using testing::WriteFile;
-
-// Runs body in a child process, which exits with body's result.
-pid_t Spawn(const std::function<int()>& body) {
-  const pid_t pid = ::fork();
-  if (pid == 0) ::_exit(body());
-  return pid;
-}
-
-// Runs body(0) .. body(count - 1) in child processes that all start at the
-// same moment; their exit statuses in that order, -1 for one that did not exit.
-std::vector<int> AllAtOnce(int count, const std::function<int(int)>& body) {
-  int gun[2];  // its closing starts every child blocked on reading it
-  EXPECT_EQ(::pipe(gun), 0);
-  std::vector<pid_t> copies;
-  for (int c = 0; c < count; ++c) {
-    copies.push_back(Spawn([&] {
-      ::close(gun[1]);
-      char byte;
-      [[maybe_unused]] ssize_t n = ::read(gun[0], &byte, 1);
-      return body(c);
-    }));
-  }
-  ::close(gun[0]);
-  ::close(gun[1]);
-  std::vector<int> statuses;
-  for (const pid_t pid : copies) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    statuses.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
-  }
-  return statuses;
-}
+using namespace testing;
 
 TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
   TempFolder folder;
   constexpr int kCopies = 3, kGames = 100;
   const std::vector<int> wins = AllAtOnce(kCopies, [&](int c) {  // the games each copy won
-    testing::Rig copy;
+    Rig copy;
     copy.profile.ProfilePath = folder.file("pellumo.ini");
     copy.random.Seed(1000 + c);
     int won = 0;
     for (int g = 0; g < kGames; ++g) {
-      testing::ClaimEveryLine(copy.game);
+      ClaimEveryLine(copy.game);
       won += copy.game.Player1Score > copy.game.Player2Score;
       copy.game.mnunew_Click();
     }
@@ -119,13 +75,6 @@ TEST(SharedSettings, TwoCopiesEachAddATableEntryAndBothSurvive) {
   EXPECT_EQ(ReadHighScoreTable(profile.ProfileRead(), "EXPERT").MyName, stored.MyName);
 }
 
-// Gives up root for the "nobody" account (65534 on Debian); false when that
-// cannot be done, or when it could and root's powers remain.
-bool BecomeNobody() {
-  return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
-         ::access("/", W_OK) != 0;
-}
-
 // Copy A stops itself in its save (Ctrl+Z, a debugger, a suspended laptop)
 // just before its rename, holding the lock; copy B finishes a game
 // meanwhile, then stops; A goes on, then B. Both games must be counted: a
@@ -140,11 +89,11 @@ std::string StoppedWriterScenario(const TempFolder& folder, bool asNobody, bool 
       const int err = ::open(logs.file(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
       ::dup2(err, 2);
       if (asNobody && !BecomeNobody()) return 3;
-      testing::Rig rig;
+      Rig rig;
       rig.profile.ProfilePath = folder.file("pellumo.ini");
       rig.profile.LockPatience = std::chrono::milliseconds(50);
       AtomicWriteBeforeRename = stop;
-      testing::Finish(rig.game, human, kBoxes - human);  // counts the game
+      Finish(rig.game, human, kBoxes - human);  // counts the game
       AtomicWriteBeforeRename = nullptr;
       ::raise(SIGSTOP);  // played: the test lets the other copy on
       rig.profile.SaveBeforeExit();
@@ -155,12 +104,7 @@ std::string StoppedWriterScenario(const TempFolder& folder, bool asNobody, bool 
     int status = 0;
     return ::waitpid(pid, &status, WUNTRACED) == pid && WIFSTOPPED(status);
   };
-  const auto finished = [](pid_t pid) {
-    ::kill(pid, SIGCONT);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  };
+  const auto finished = [](pid_t pid) { return ::kill(pid, SIGCONT) == 0 ? ExitOf(pid) : -1; };
   std::string fault;
   const pid_t a = copy("a", 40, [] { ::raise(SIGSTOP); });
   if (!stoppedThere(a)) fault += "copy A did not stop in its save; ";
@@ -174,11 +118,7 @@ std::string StoppedWriterScenario(const TempFolder& folder, bool asNobody, bool 
   if (profile.ProfileReadInt("STATS", "NOVICE_PLAY") != 2) fault += "a game was lost; ";
   if (profile.ProfileReadInt("STATS", "NOVICE_WON") != 1) fault += "a win was lost; ";
   for (const char* name : {"a", "b"}) {
-    const std::string said = ReadFile(logs.file(name));
-    std::size_t warnings = 0;
-    for (std::size_t at = 0; (at = said.find("lock file", at)) != std::string::npos; ++at)
-      ++warnings;
-    if (warnings != (lockFileUsable ? 0 : 1))
+    if (Occurrences(ReadFile(logs.file(name)), "lock file") != (lockFileUsable ? 0u : 1u))
       fault += std::string("copy ") + name + " did not say once that the lock file is unusable; ";
   }
   return fault;
@@ -237,9 +177,8 @@ TEST(SharedSettings, KilledWritersLeaveAWholeFileAndNoLitter) {
   }
   ProfileMan profile(folder.path());
   ASSERT_EQ(profile.ProfileWriteString("DIFFICULTY", "LEVEL", "0"), 1);
-  std::set<std::string> entries;
-  for (const auto& e : fs::directory_iterator(folder.path())) entries.insert(e.path().filename());
-  EXPECT_EQ(entries, (std::set<std::string>{"pellumo.ini", "pellumo.ini.lock"}));
+  EXPECT_EQ(Snapshot(folder.path(), true),
+            (std::map<std::string, std::string>{{ini, ReadFile(ini)}, {ini + ".lock", ""}}));
 }
 
 // A save clears up after killed saves of its own file, and nothing else: not
