@@ -71,7 +71,7 @@ TEST(RealWindow, TheStoredOuterSizeComesBackAtEveryStartAndAtEveryScale) {
     std::ifstream(file + ".outer") >> width >> height;
     EXPECT_NEAR(width, 522, start <= 3 ? 0 : 1);
     EXPECT_NEAR(height, 585, start <= 3 ? 0 : 1);
-    if (start <= 3) EXPECT_EQ(ReadFile(file), stored + "[DIFFICULTY]\nLEVEL=0\n");
+    if (start <= 3) { EXPECT_EQ(ReadFile(file), stored + "[DIFFICULTY]\nLEVEL=0\n"); }
   }
 }
 
@@ -115,8 +115,8 @@ TEST(RealWindow, TheDotsLieOnTheirGridAndAWiderWindowWidensTheBoard) {
     for (int col = 0; col <= 8; ++col) {
       const double x = col * 737.125, y = row * 617.5;
       EXPECT_EQ(at(x + 33.5, y + 30), QColor(255, 255, 192)) << "dot " << col << ", " << row;
-      if (col < 8) EXPECT_EQ(at(x + 67 + 335, y + 30), QColor(192, 192, 192)) << "line right of it";
-      if (row < 8) EXPECT_EQ(at(x + 33.5, y + 60 + 278.75), QColor(192, 192, 192)) << "line below";
+      if (col < 8) { EXPECT_EQ(at(x + 67 + 335, y + 30), QColor(192, 192, 192)) << "line right of it"; }
+      if (row < 8) { EXPECT_EQ(at(x + 33.5, y + 60 + 278.75), QColor(192, 192, 192)) << "line below"; }
     }
   }
 

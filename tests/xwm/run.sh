@@ -19,7 +19,7 @@ cleanup() {
 trap cleanup EXIT
 
 # The server picks a free display and writes its number when it is ready.
-Xvfb -displayfd 3 -screen 0 2560x1600x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -noreset -screen 0 2560x1600x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
@@ -27,11 +27,13 @@ export DISPLAY=":$(head -n1 "$work/display")"
 
 HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm=$!
-# Ready once it has claimed the screen as the window manager.
-for _ in $(seq 100); do
+# Ready once it has claimed the screen as the window manager (a loaded
+# machine may take seconds). The server runs with -noreset: between the
+# clients of these checks it would otherwise reset and refuse openbox.
+for _ in $(seq 400); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
   sleep 0.05
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || { echo "openbox did not start" >&2; exit 1; }
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || { cat "$work/openbox.log" >&2; echo "openbox did not start" >&2; exit 1; }
 
 QT_QPA_PLATFORM=xcb "$@"
