@@ -53,7 +53,7 @@ bool Sync(int fd) {
 // file it points at, not the link. A link to another user's file is not
 // ours to write through (a game run as root with a player's HOME would
 // otherwise put its lines into root's files): then why says so.
-std::string Target(const std::string& path, std::string& why) {
+std::string Target(const std::string& path, WhyNot& why) {
   struct stat link {};
   if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
   char* real = ::realpath(path.c_str(), nullptr);
@@ -62,7 +62,7 @@ std::string Target(const std::string& path, std::string& why) {
   std::free(real);
   struct stat st {};
   if (::stat(target.c_str(), &st) == 0 && st.st_uid != ::geteuid())
-    why = "it is a link to " + target + ", which belongs to another user";
+    why = {"it is a link to %1, which belongs to another user", target};
   return target;
 }
 
@@ -100,21 +100,27 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
-WriteOutcome Failure(std::string why) { return {false, std::move(why)}; }
-WriteOutcome Failure(int error) { return {false, std::strerror(error)}; }
+WriteOutcome Failure(WhyNot why) { return {false, std::move(why)}; }
+WriteOutcome Failure(int error) { return {false, {"%1", std::strerror(error)}}; }
 
 }  // namespace
 
+std::string WhyNot::English() const {
+  std::string sentence = text;
+  if (const std::size_t at = sentence.find("%1"); at != std::string::npos) sentence.replace(at, 2, detail);
+  return sentence;
+}
+
 WriteOutcome AtomicWriteFile(const std::string& path, std::string_view content,
                              bool ownFileOnly) {
-  std::string why;
+  WhyNot why;
   const std::string target = Target(path, why);
   if (!why.empty()) return Failure(why);
 
   struct stat old {};
   const bool replacing = ::stat(target.c_str(), &old) == 0;
   if (replacing) {
-    if (ownFileOnly && old.st_uid != ::geteuid()) return Failure("it belongs to another user");
+    if (ownFileOnly && old.st_uid != ::geteuid()) return Failure({"it belongs to another user", {}});
     // A rename could replace a read-only file; honour its protection instead.
     if (::access(target.c_str(), W_OK) != 0) return Failure(errno);
   }
@@ -146,7 +152,7 @@ WriteOutcome AtomicWriteFile(const std::string& path, std::string_view content,
 }
 
 void RemoveLeftoverTemporaries(const std::string& path) {
-  std::string why;
+  WhyNot why;
   const std::string target = Target(path, why);
   if (!why.empty()) return;  // beside another user's file nothing is ours
   const std::string prefix = "." + BaseName(target) + std::string(kMarker);

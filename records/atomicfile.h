@@ -12,10 +12,21 @@
 
 namespace pellumo {
 
-// A write's outcome; why says what went wrong, for the player to read.
+// Why a save failed, for the player to read: an English sentence that may
+// hold one "%1", filled with detail (a path, or the system's own words for
+// an error), so that the window can show the sentence in the player's
+// language.
+struct WhyNot {
+  std::string text;
+  std::string detail;
+  bool empty() const { return text.empty(); }
+  std::string English() const;
+};
+
+// A write's outcome; why says what went wrong.
 struct WriteOutcome {
   bool ok = false;
-  std::string why;
+  WhyNot why;
   explicit operator bool() const { return ok; }
 };
 

@@ -22,6 +22,7 @@
 #include "records/highscores.h"
 #include "records/profileman.h"
 #include "window/fonts.h"
+#include "window/mainwindow.h"
 #include "window/twips.h"
 
 namespace pellumo {
@@ -211,9 +212,10 @@ class HighScore : public QWidget {
     SaveHighScoreTable(profile_, Current());
     // The typed name is lost: the player hears of it now, whatever was
     // said before.
-    if (const std::string failure = profile_.LastFailure(); !failure.empty()) {
+    if (const SaveProblem& failure = profile_.LastFailure(); !failure.empty()) {
+      const std::string text = SaveProblemText(failure).toStdString();
       profile_.TakeSaveProblem();
-      ui_.MessageBox(failure, QT_TRANSLATE_NOOP("pellumo::Game", "High Scores"));
+      ui_.MessageBox(text, QT_TRANSLATE_NOOP("pellumo::Game", "High Scores"));
     }
     close();
   }

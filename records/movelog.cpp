@@ -37,7 +37,7 @@ bool WriteMoveLog(const std::string& path, const AllTheMoves& moves) {
   // link into another account's file.
   const WriteOutcome written = AtomicWriteFile(path, MoveLogText(moves), true);
   if (written) return true;
-  std::cerr << "Pellumo!: could not write the move log " << path << ": " << written.why << "\n";
+  std::cerr << "Pellumo!: could not write the move log " << path << ": " << written.why.English() << "\n";
   return false;
 }
 

@@ -18,8 +18,8 @@ namespace pellumo {
 
 struct ProfileMan::Shared {
   std::vector<std::function<void(ProfileText&)>> pending;
-  std::string lastFailure;
-  std::string unshown;    // the first failure, until the window takes it
+  SaveProblem lastFailure;
+  SaveProblem unshown;    // the first failure, until the window takes it
   bool reported = false;  // a failure was said this run
   bool saidWaiting = false;
 };
@@ -46,7 +46,7 @@ void MakeFoldersFor(const std::string& path) {
 // Why this run may not write in a player's own folder: the folder, or while
 // it does not exist yet the nearest folder above it, belongs to another user.
 // A shared folder for everyone's files (sticky, as /tmp) may hold ours.
-std::string ForeignFolder(const std::string& folder) {
+WhyNot ForeignFolder(const std::string& folder) {
   std::string f = folder;
   struct stat st {};
   while (::stat(f.c_str(), &st) != 0) {
@@ -56,7 +56,7 @@ std::string ForeignFolder(const std::string& folder) {
     f.resize(slash);
   }
   if (st.st_uid == ::geteuid() || (f != folder && (st.st_mode & S_ISVTX) != 0)) return {};
-  return "the folder " + f + " belongs to another user";
+  return {"the folder %1 belongs to another user", f};
 }
 
 }  // namespace
@@ -128,23 +128,29 @@ std::int16_t ProfileMan::ProfileWriteString(std::string_view Section, std::strin
   });
 }
 
-std::int16_t ProfileMan::Failed(const std::string& why) {
+std::string SaveProblem::English() const {
+  return file.empty() ? std::string()
+                      : "Your games and high scores cannot be saved to " + file + ": " +
+                            why.English() + ".";
+}
+
+std::int16_t ProfileMan::Failed(WhyNot why) {
   shared_->pending.clear();  // they were part of the write that failed
-  shared_->lastFailure = "Your games and high scores cannot be saved to " + ProfilePath + ": " +
-                         why + ".";
+  shared_->lastFailure = {ProfilePath, std::move(why)};
   if (!shared_->reported) {
     shared_->reported = true;
     shared_->unshown = shared_->lastFailure;
-    std::fprintf(stderr, "pellumo: cannot save to %s: %s\n", ProfilePath.c_str(), why.c_str());
+    std::fprintf(stderr, "pellumo: cannot save to %s: %s\n", ProfilePath.c_str(),
+                 shared_->lastFailure.why.English().c_str());
   }
   return 0;
 }
 
 std::int16_t ProfileMan::ProfileChange(std::function<void(ProfileText&)> change) {
   EnsureLocated();
-  shared_->lastFailure.clear();
+  shared_->lastFailure = {};
   if (perPlayer_) {
-    if (const std::string why = ForeignFolder(FolderOf(ProfilePath)); !why.empty())
+    if (WhyNot why = ForeignFolder(FolderOf(ProfilePath)); !why.empty())
       return Failed(why);
   }
   MakeFoldersFor(ProfilePath);
@@ -153,7 +159,7 @@ std::int16_t ProfileMan::ProfileChange(std::function<void(ProfileText&)> change)
     case SettingsLock::State::Held:
       break;
     case SettingsLock::State::Unavailable:
-      return Failed(std::strerror(lock.Error()));
+      return Failed({"%1", std::strerror(lock.Error())});
     case SettingsLock::State::Busy:
       // Writing now could undo the holder's change when it goes on; this one
       // waits for the next save instead, and the game goes on meanwhile.
@@ -173,9 +179,9 @@ std::int16_t ProfileMan::ProfileChange(std::function<void(ProfileText&)> change)
   std::string text;
   switch (IniLoadFile(ProfilePath, text)) {
     case IniLoad::Failed:
-      return Failed("it cannot be read as a file");  // never overwrite what we cannot read
+      return Failed({"it cannot be read as a file", {}});  // never overwrite what we cannot read
     case IniLoad::TooBig:
-      return Failed("it is larger than 4 MiB, far more than any real settings file");
+      return Failed({"it is larger than 4 MiB, far more than any real settings file", {}});
     case IniLoad::Absent:
       if (!defaultsFile_.empty() && IniLoadFile(defaultsFile_, text) != IniLoad::Ok) text.clear();
       break;
@@ -186,7 +192,7 @@ std::int16_t ProfileMan::ProfileChange(std::function<void(ProfileText&)> change)
   for (const auto& kept : shared_->pending) kept(current);
   if (change) change(current);
   if (current.Text().size() > kIniMaxFileSize)
-    return Failed("it would grow past 4 MiB, far more than any real settings file");
+    return Failed({"it would grow past 4 MiB, far more than any real settings file", {}});
   const WriteOutcome written = AtomicWriteFile(ProfilePath, current.Text(), perPlayer_);
   if (!written) return Failed(written.why);
   shared_->pending.clear();
@@ -210,8 +216,8 @@ void ProfileMan::SaveBeforeExit() {
   shared_->pending.clear();
 }
 
-const std::string& ProfileMan::LastFailure() const { return shared_->lastFailure; }
+const SaveProblem& ProfileMan::LastFailure() const { return shared_->lastFailure; }
 
-std::string ProfileMan::TakeSaveProblem() { return std::exchange(shared_->unshown, {}); }
+SaveProblem ProfileMan::TakeSaveProblem() { return std::exchange(shared_->unshown, {}); }
 
 }  // namespace pellumo

@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/atomicfile.h"
+
 namespace pellumo {
 
 // The settings file's text in memory, read and changed by the same rules as
@@ -36,6 +38,15 @@ class ProfileText {
 
  private:
   std::string text_;
+};
+
+// A save that failed: the settings file and why.
+struct SaveProblem {
+  std::string file;  // empty when nothing failed
+  WhyNot why;
+  bool empty() const { return file.empty(); }
+  // "Your games and high scores cannot be saved to <file>: <why>."
+  std::string English() const;
 };
 
 class ProfileMan {
@@ -87,15 +98,15 @@ class ProfileMan {
   // The last try before the program ends: what still cannot be saved is
   // reported lost.
   void SaveBeforeExit();
-  // Why the last change failed, naming the file; empty when it did not.
-  const std::string& LastFailure() const;
+  // Why the last change failed; empty when it did not.
+  const SaveProblem& LastFailure() const;
   // The first failure of this run, once, for the window; empty otherwise.
-  std::string TakeSaveProblem();
+  SaveProblem TakeSaveProblem();
 
  private:
   struct Shared;
   void EnsureLocated();
-  std::int16_t Failed(const std::string& why);
+  std::int16_t Failed(WhyNot why);
   std::string folder_;
   std::string defaultsFile_;
   bool perPlayer_ = false;

@@ -48,14 +48,14 @@ void GameHost::MindTheRecords() {
     return;
   // A short try: the lock may still be held, and the window must not stall.
   profile_.SavePending(std::chrono::milliseconds(100));
-  const std::string problem = profile_.TakeSaveProblem();
+  const SaveProblem problem = profile_.TakeSaveProblem();
   if (problem.empty()) return;
+  const QString text = SaveProblemText(problem);
   if (answerHook) {
-    answerHook(problem, "Pellumo!", false);
+    answerHook(text.toStdString(), "Pellumo!", false);
     return;
   }
-  auto* box = new QMessageBox(QMessageBox::Warning, "Pellumo!", QString::fromStdString(problem),
-                              QMessageBox::Ok, window_);
+  auto* box = new QMessageBox(QMessageBox::Warning, "Pellumo!", text, QMessageBox::Ok, window_);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();  // the game's loop goes on; the box goes when OK is pressed
 }

@@ -121,6 +121,34 @@
         <source>Quit Current Game?</source>
         <translation>Spiel abbrechen?</translation>
     </message>
+    <message>
+        <source>Your games and high scores cannot be saved to %1: %2.</source>
+        <translation>Deine Spiele und Bestenlisten können nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a file</source>
+        <translation>die Datei lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 MiB, far more than any real settings file</source>
+        <translation>sie ist größer als 4 MiB, weit mehr als jede echte Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>it would grow past 4 MiB, far more than any real settings file</source>
+        <translation>sie würde größer als 4 MiB, weit mehr als jede echte Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>der Ordner %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which belongs to another user</source>
+        <translation>sie ist ein Verweis auf %1, das einem anderen Benutzer gehört</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>sie gehört einem anderen Benutzer</translation>
+    </message>
 </context>
 <context>
     <name>pellumo::GameHost</name>

@@ -121,6 +121,34 @@
         <source>Quit Current Game?</source>
         <translation>¿Abandonar la partida?</translation>
     </message>
+    <message>
+        <source>Your games and high scores cannot be saved to %1: %2.</source>
+        <translation>Tus partidas y récords no se pueden guardar en %1: %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a file</source>
+        <translation>el archivo no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 MiB, far more than any real settings file</source>
+        <translation>ocupa más de 4 MiB, mucho más que cualquier archivo de ajustes real</translation>
+    </message>
+    <message>
+        <source>it would grow past 4 MiB, far more than any real settings file</source>
+        <translation>ocuparía más de 4 MiB, mucho más que cualquier archivo de ajustes real</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>la carpeta %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which belongs to another user</source>
+        <translation>es un enlace a %1, que pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
 </context>
 <context>
     <name>pellumo::GameHost</name>

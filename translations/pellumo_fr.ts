@@ -121,6 +121,34 @@
         <source>Quit Current Game?</source>
         <translation>Abandonner la partie ?</translation>
     </message>
+    <message>
+        <source>Your games and high scores cannot be saved to %1: %2.</source>
+        <translation>Vos parties et meilleurs scores ne peuvent pas être enregistrés dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a file</source>
+        <translation>le fichier est illisible</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 MiB, far more than any real settings file</source>
+        <translation>il dépasse 4 Mio, bien plus que tout vrai fichier de réglages</translation>
+    </message>
+    <message>
+        <source>it would grow past 4 MiB, far more than any real settings file</source>
+        <translation>il dépasserait 4 Mio, bien plus que tout vrai fichier de réglages</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>le dossier %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, which belongs to another user</source>
+        <translation>c'est un lien vers %1, qui appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
 </context>
 <context>
     <name>pellumo::GameHost</name>

@@ -138,6 +138,27 @@ QString GameText(const std::string& english) {
   return QCoreApplication::translate("pellumo::Game", english.c_str());
 }
 
+// The settings store says why a save failed in English, with the path or
+// the system's words apart, so the sentence can be translated around them.
+QString SaveProblemText(const SaveProblem& problem) {
+  static const char* const reasons[] = {
+      QT_TRANSLATE_NOOP("pellumo::Game", "it cannot be read as a file"),
+      QT_TRANSLATE_NOOP("pellumo::Game",
+                        "it is larger than 4 MiB, far more than any real settings file"),
+      QT_TRANSLATE_NOOP("pellumo::Game",
+                        "it would grow past 4 MiB, far more than any real settings file"),
+      QT_TRANSLATE_NOOP("pellumo::Game", "the folder %1 belongs to another user"),
+      QT_TRANSLATE_NOOP("pellumo::Game", "it is a link to %1, which belongs to another user"),
+      QT_TRANSLATE_NOOP("pellumo::Game", "it belongs to another user"),
+  };
+  (void)reasons;  // for lupdate only, as above
+  QString why = QCoreApplication::translate("pellumo::Game", problem.why.text.c_str());
+  if (why.contains("%1")) why = why.arg(QString::fromStdString(problem.why.detail));
+  return QCoreApplication::translate("pellumo::Game",
+                                     "Your games and high scores cannot be saved to %1: %2.")
+      .arg(QString::fromStdString(problem.file), why);
+}
+
 std::string TwipsText(float twips) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(twips));

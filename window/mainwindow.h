@@ -46,6 +46,9 @@ inline constexpr float kNormalOuterWidth = 6288;
 std::string TwipsText(float twips);
 // A text of the engine's, translated for the player.
 QString GameText(const std::string& english);
+struct SaveProblem;
+// A failed save's message, translated for the player.
+QString SaveProblemText(const SaveProblem& problem);
 
 class MainWindow : public QMainWindow {
   Q_OBJECT

@@ -87,7 +87,7 @@ TEST(HighScores, FailedSavesAreToldOnceWhenIdleAndAgainAtOkForTheLostName) {
   AtomicWriteFailAfterBytes = -1;
   EXPECT_EQ(rig.told, (std::vector<std::string>{"Pellumo!: " + told(rig), "Game Over: You Won!!!",
                                                 "High Scores: " + told(rig)}));
-  EXPECT_EQ(rig.host->profile().TakeSaveProblem(), "") << "nothing more to show";
+  EXPECT_TRUE(rig.host->profile().TakeSaveProblem().empty()) << "nothing more to show";
   const std::string line = "pellumo: cannot save to " + rig.folder.file("pellumo.ini");
   EXPECT_NE(said.find(line), std::string::npos) << said;
   EXPECT_EQ(said.find(line), said.rfind(line)) << "once: " << said;

@@ -44,6 +44,7 @@ std::string AccessibleName(QWidget* widget) {
 // the player saw and the settings file written.
 struct Seen {
   std::string file, advice, computer, board, score, turn, question, questionTitle, no, settings;
+  std::string saveProblem;
 };
 Seen PlaySomeSteps() {
   GuiRig rig;
@@ -60,6 +61,8 @@ Seen PlaySomeSteps() {
   seen.board = AccessibleName(w.picture1);
   seen.score = AccessibleName(w.plyr1score);
   seen.turn = w.picture1->Announcement().toStdString();
+  seen.saveProblem =
+      SaveProblemText({"/p/pellumo.ini", {"the folder %1 belongs to another user", "/p"}}).toStdString();
   rig.host->answerHook = nullptr;  // the real box, with Qt's own buttons
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -81,6 +84,9 @@ TEST(Languages, EachTranslatesWindowMenusAndQuestionButKeepsTitleAndSettings) {
   EXPECT_EQ(english.question, "Are you sure you want to quit current game?");
   EXPECT_NE(english.settings.find("[DIFFICULTY]\nLEVEL=0\n"), std::string::npos) << english.settings;
   EXPECT_EQ(english.turn.rfind("You: Horizontal line 40. Computer: ", 0), 0u) << english.turn;
+  EXPECT_EQ(english.saveProblem,
+            "Your games and high scores cannot be saved to /p/pellumo.ini: the folder /p belongs to "
+            "another user.");
   struct Case {
     const char* language;
     const char* file;
@@ -109,6 +115,9 @@ TEST(Languages, EachTranslatesWindowMenusAndQuestionButKeepsTitleAndSettings) {
               std::tuple(c.file, c.advice, c.computer, c.board, c.score, c.questionTitle, c.no));
     EXPECT_EQ(seen.turn.rfind(c.turn, 0), 0u) << seen.turn;
     EXPECT_NE(seen.question, english.question);
+    EXPECT_EQ(seen.saveProblem.find("another user"), std::string::npos) << seen.saveProblem;
+    EXPECT_NE(seen.saveProblem.find("/p/pellumo.ini"), std::string::npos) << seen.saveProblem;
+    EXPECT_NE(seen.saveProblem.find(" /p "), std::string::npos) << seen.saveProblem;
     EXPECT_EQ(seen.settings, english.settings);  // byte for byte
   }
 }
@@ -157,8 +166,10 @@ TEST(Languages, EveryTextFitsItsControlAtTheDesignedSizeAndEachMenuKeyIsOnce) {
       std::set<QChar> keys;
       for (QAction* action : menu->actions()) {
         const auto at = action->text().indexOf('&');
-        if (at >= 0) EXPECT_TRUE(keys.insert(action->text()[at + 1].toLower()).second)
-            << action->text().toStdString();
+        if (at >= 0) {
+          EXPECT_TRUE(keys.insert(action->text()[at + 1].toLower()).second)
+              << action->text().toStdString();
+        }
       }
     }
   }

@@ -249,7 +249,7 @@ TEST(ProfileMan, AFailedWriteReturnsZeroAndChangesNothing) {
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "once, naming the file: " << said;
     EXPECT_NE(said.find(store.ProfilePath), std::string::npos) << said;
-    EXPECT_NE(store.TakeSaveProblem().find(store.ProfilePath), std::string::npos);
+    EXPECT_NE(store.TakeSaveProblem().English().find(store.ProfilePath), std::string::npos);
     AtomicWriteFailAfterBytes = -1;
     AtomicWriteSyncFails = false;
     // Megabytes: no diff printed.
