@@ -249,7 +249,10 @@ TEST(ProfileMan, AFailedWriteReturnsZeroAndChangesNothing) {
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "once, naming the file: " << said;
     EXPECT_NE(said.find(store.ProfilePath), std::string::npos) << said;
-    EXPECT_NE(store.TakeSaveProblem().English().find(store.ProfilePath), std::string::npos);
+    const std::string told = store.TakeSaveProblem().English();
+    const std::string opening = "Your games and high scores cannot be saved to " + store.ProfilePath;
+    EXPECT_EQ(told.rfind(opening + ": ", 0), 0u) << told;
+    EXPECT_EQ((told + said).find("%1"), std::string::npos) << "the reason filled in: " << told << said;
     AtomicWriteFailAfterBytes = -1;
     AtomicWriteSyncFails = false;
     // Megabytes: no diff printed.
