@@ -28,14 +28,11 @@ Point Midpoint(const Rect& r) {
 // distances closer than this are the same distance.
 constexpr double kSameDistance = 0.5;
 
-// One line of the board as assistive tools see it: a button named by its
-// number and owner, focused while the cursor is on it; pressing it claims
-// the line as Enter does.
-class LineAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+// What every child of the board shares: it has no children of its own and
+// lives only as long as the board.
+class BoardChildAccessible : public QAccessibleInterface {
  public:
-  LineAccessible(BoardWidget* board, int child) : board_(board), child_(child) {}
-
-  int Child() const { return child_; }
+  explicit BoardChildAccessible(BoardWidget* board) : board_(board) {}
   bool isValid() const override { return !board_.isNull(); }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override {
@@ -48,10 +45,23 @@ class LineAccessible : public QAccessibleInterface, public QAccessibleActionInte
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  void setText(QAccessible::Text, const QString&) override {}
+
+ protected:
+  QPointer<BoardWidget> board_;
+};
+
+// One line of the board as assistive tools see it: a button named by its
+// number and owner, focused while the cursor is on it; pressing it claims
+// the line as Enter does.
+class LineAccessible : public BoardChildAccessible, public QAccessibleActionInterface {
+ public:
+  LineAccessible(BoardWidget* board, int child) : BoardChildAccessible(board), child_(child) {}
+
+  int Child() const { return child_; }
   QString text(QAccessible::Text t) const override {
     return board_ && t == QAccessible::Name ? board_->LineName(Line()) : QString();
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!board_) return {};
     const QRect r = board_->LineRect(Line());
@@ -77,39 +87,22 @@ class LineAccessible : public QAccessibleInterface, public QAccessibleActionInte
  private:
   pellumo::Line Line() const { return BoardWidget::LineOfChild(child_); }
 
-  QPointer<BoardWidget> board_;
   int child_;
 };
 
 // The board's messages to a screen reader, a notification that is never
 // drawn: Qt 6.4 sends the object and not the new text when a name changes,
 // which Orca cannot read, but it speaks a notification being shown.
-class MessageAccessible : public QAccessibleInterface {
+class MessageAccessible : public BoardChildAccessible {
  public:
-  explicit MessageAccessible(BoardWidget* board) : board_(board) {}
+  using BoardChildAccessible::BoardChildAccessible;
 
-  bool isValid() const override { return !board_.isNull(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override {
-    return board_ ? board_->window()->windowHandle() : nullptr;
-  }
-  QAccessibleInterface* parent() const override {
-    return QAccessible::queryAccessibleInterface(board_.data());
-  }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QString text(QAccessible::Text t) const override {
     return board_ && t == QAccessible::Name ? board_->Announcement() : QString();
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override { return {}; }
   QAccessible::Role role() const override { return QAccessible::Notification; }
   QAccessible::State state() const override { return {}; }
-
- private:
-  QPointer<BoardWidget> board_;
 };
 
 // The board: its 144 lines and the message as children, the scores as its
