@@ -86,9 +86,11 @@ if(PELLUMO_TESTS)
   add_dependencies(gui_tests pellumo_translations)
   # What only a real window manager shows: frames, the outer size, focus and
   # keys from the X server. One at a time, on a private Xvfb with openbox.
-  add_executable(xwm_tests tests/gui/guirig.cpp tests/xwm/realwindow_test.cpp tests/support/fakeui.cpp)
+  find_package(X11 REQUIRED)
+  add_executable(xwm_tests tests/gui/guirig.cpp tests/xwm/realwindow_test.cpp tests/xwm/bells.cpp
+                 tests/support/fakeui.cpp)
   target_include_directories(xwm_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
-  target_link_libraries(xwm_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest)
+  target_link_libraries(xwm_tests PRIVATE pellumo_startup Qt6::Test GTest::gtest X11::X11)
   target_compile_definitions(xwm_tests PRIVATE PELLUMO_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
     PELLUMO_BINARY_DIR="${CMAKE_CURRENT_BINARY_DIR}")
   # The real program as a player starts it, on a dark desktop.

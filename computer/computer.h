@@ -56,7 +56,6 @@ class ComputerPlayer {
 
   // The best-move search.
   LineChoice BestMove(Game& game);
-  void CountGiveaway(Game& game, std::int16_t count);
   bool AddCandidate(const LineChoice& choice, std::int16_t cost);
 
   ComputerState state;

@@ -37,6 +37,9 @@ void ComputerPlayer::ComputerTurn(Game& game) {
     if (PairMove(game)) return;
     // No line (a full board) plays nothing.
     if (const LineChoice m = BestMove(game)) PlayComputerLine(game, *m);
+    // Never true in a real game: every box with three sides was taken above,
+    // so the line the search plays closes nothing and cannot be the last
+    // free one. Kept as the rules have it.
     if (game.SumStatus() == kFullBoard) game.GameOver();
   } else {
     RandomLine(game);

@@ -135,11 +135,6 @@ void RestoreBoxes(Game& game) {
   for (int i = 1; i <= kBoxes; ++i) game.AllBoxes[i].UpdateMyStatus(game.lines);
 }
 
-void ComputerPlayer::CountGiveaway(Game& game, std::int16_t count) {
-  Simulation simulation(game, *this);
-  state.Giveaway = static_cast<std::int16_t>(count + simulation.CountGiveaway());
-}
-
 LineChoice ComputerPlayer::BestMove(Game& game) {
   boxcoll& boxes = game.AllBoxes;
   std::vector<ScoredChoice>& Candidates = state.Candidates;

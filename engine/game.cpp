@@ -161,6 +161,9 @@ void Game::CloseBox(std::int16_t b) {
   }
   ShowScores();
   fill.Enabled = false;
+  // Never fires in a real game: the human's claims set the sides but leave
+  // the stored counts as they were, so the sum lags behind the board, and the
+  // human's last line ends the game in ClaimLine. Kept as the rules have it.
   if (CurrentPlayer == 1 && SumStatus() >= 4 * kBoxes) GameOver();
   if (CurrentPlayer == 2 && ComputerTurnHook) ComputerTurnHook(*this);
 }

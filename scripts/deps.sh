@@ -14,7 +14,7 @@ else
     qt6-base-dev qt6-multimedia-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core fonts-urw-base35 xvfb xauth
-    openbox xdotool x11-utils
+    openbox xdotool x11-utils libx11-dev
     orca at-spi2-core dbus python3-pyatspi procps
     weston qt6-wayland qt6ct imagemagick
   )

@@ -475,12 +475,6 @@ QSizeF MainWindow::OuterTwips() const {
   return QSizeF(twips_.ToTwips(frame.width()), twips_.ToTwips(frame.height()));
 }
 
-void MainWindow::SetOuterTwips(float width, float height) {
-  const QSize extra = FrameExtra();
-  resize(std::max(1, twips_.ToPixels(width) - extra.width()),
-         std::max(1, twips_.ToPixels(height) - extra.height()));
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == central_ && event->type() == QEvent::Resize) Form_Resize();
   return QMainWindow::eventFilter(watched, event);

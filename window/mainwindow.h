@@ -76,7 +76,6 @@ class MainWindow : public QMainWindow {
 
   // Outer size in twips (borders, caption and menu bar included).
   QSizeF OuterTwips() const;
-  void SetOuterTwips(float width, float height);
 
   // --- Handlers ----------------------------------------------------------------
   void mnunew_Click();

@@ -211,6 +211,7 @@ TEST(HighScores, NoRowForTheNewScoreLeavesTheWindowUpWithTheSavedTable) {
   EXPECT_EQ((std::tuple{Name(w, 4)->text(), Stored(rig, "NAME5"), Text(w, "GPlay")}),
             std::tuple("Di", "E", "3"));
   EXPECT_EQ(w->focusWidget(), Name(w, 4));
+  EXPECT_FALSE(Name(w, 4)->hasSelectedText()) << "the next key would wipe the name";
 
   Finish(rig.game(), 22, 42);  // beats E's 20, not Di's 25
   EXPECT_EQ(Window(), w);

@@ -96,11 +96,19 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
   const QColor highlight = ToQColor(kHighlight, board->palette());
   EXPECT_NE(shown(H(1)), highlight) << "no cursor before the keyboard is used";
 
-  // Enter on a fresh window claims H 1; the computer answers.
+  // Enter on a fresh window claims H 1; the computer answers. While its
+  // line flashes the cursor is not painted: its frame around H 1 could cover
+  // the computer's line where the two meet.
+  const QPoint frameOfH1 = board->LineRect(H(1)).bottomLeft() + QPoint(board->LineRect(H(1)).width() / 2, 1);
+  QImage duringFlash;
+  rig.DuringFlash(40, [&] { duringFlash = board->grab().toImage(); });
   Press(rig, Qt::Key_Return);
   ASSERT_EQ(game.GameMoves.Count(), 2);
   EXPECT_EQ(game.GameMoves.Item(2).PlayerNum, 2);
   EXPECT_EQ(shown(H(1)), ToQColor(kHumanLine, board->palette())) << "a taken line keeps its colour";
+  ASSERT_FALSE(duringFlash.isNull());
+  EXPECT_NE(duringFlash.pixelColor(frameOfH1), highlight);
+  EXPECT_EQ(board->grab().toImage().pixelColor(frameOfH1), highlight) << "framed again after";
   Press(rig, Qt::Key_Space);  // taken: nothing
   EXPECT_EQ(game.GameMoves.Count(), 2);
 
@@ -225,28 +233,51 @@ TEST(Focus, TabGoesFromTheBoardToAdviceAndThroughTheDebugStrip) {
   }
 }
 
-// Alt alone highlights the first menu and F10 opens it; Alt and a letter
-// open a menu; Ctrl+Q is "Exit", held back like the menu item while the
-// computer moves. (Alt+A, "Advice", and F1, "How to Play", are pressed in
-// the tests of the accessible scores and of the focus.)
-TEST(MenuKeys, TheMenuBarAndExit) {
+// Every key of the window's menus and buttons, each pressed on an idle
+// window: what it opened, asked or did. Ctrl+Q is "Exit", held back like the
+// menu item while the computer moves.
+TEST(MenuKeys, EachKeyDoesItsOwnThingAndExitWaitsForTheTurn) {
   GuiRig rig;
   QMenuBar* bar = rig.window().menuBar();
-  const auto closeMenus = [&] {
-    while (QWidget* popup = QApplication::activePopupWidget())
-      QTest::keyClick(popup, Qt::Key_Escape);
-    QTest::keyClick(bar, Qt::Key_Escape);
+  const auto what = [&] {
+    std::string s;
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      s += "menu " + menu->title().toStdString();
+    } else if (bar->activeAction() != nullptr) {
+      s += "bar " + bar->activeAction()->text().toStdString();
+    }
+    if (!rig.questions.empty()) s += "asked " + rig.questions.back();
+    if (rig.host->Help() != nullptr && rig.host->Help()->isVisible()) s += "help";
+    if (rig.game().Player1Score != 0) s += "advice " + rig.window().Label4->text().toStdString();
+    if (rig.quits != 0) s += "quit";
+    return s;
   };
-  for (auto [key, modifiers] : {std::pair{Qt::Key_Alt, Qt::AltModifier},
-                                std::pair{Qt::Key_F10, Qt::NoModifier}}) {
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, std::string> keys[] = {
+      {Qt::Key_A, Qt::AltModifier, "advice H - 1"},
+      {Qt::Key_Alt, Qt::AltModifier, "bar &File"},
+      {Qt::Key_F10, Qt::NoModifier, "menu &File"},
+      {Qt::Key_F, Qt::AltModifier, "menu &File"},
+      {Qt::Key_O, Qt::AltModifier, "menu &Options"},
+      {Qt::Key_H, Qt::AltModifier, "menu &Help"},
+      {Qt::Key_N, Qt::ControlModifier, "asked Are you sure you want to quit current game?"},
+      {Qt::Key_F1, Qt::NoModifier, "help"},
+      {Qt::Key_N, Qt::NoModifier, ""},
+      {Qt::Key_Q, Qt::AltModifier, ""},
+  };
+  for (const auto& [key, modifiers, expected] : keys) {
     Press(rig, key, modifiers);
-    EXPECT_EQ(bar->activeAction(), bar->actions().value(0)) << key;
-    closeMenus();
+    (void)QTest::qWaitFor([&] { return what() == expected; });  // a button's key clicks it a moment later
+    EXPECT_EQ(what(), expected) << QKeySequence(key | modifiers).toString().toStdString();
+    // Back to an idle window with the focus on the board.
+    while (QWidget* popup = QApplication::activePopupWidget()) QTest::keyClick(popup, Qt::Key_Escape);
+    QTest::keyClick(bar, Qt::Key_Escape);
+    if (rig.host->Help() != nullptr) rig.host->Help()->close();
+    rig.questions.clear();
+    rig.game().Player1Score = 0;
+    rig.window().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&rig.window()));
+    rig.window().picture1->setFocus();
   }
-  Press(rig, Qt::Key_O, Qt::AltModifier);
-  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  EXPECT_TRUE(menu != nullptr && menu->title() == "&Options");
-  closeMenus();
   rig.DuringFlash(40, [&] {
     Press(rig, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(rig.quits, 0);

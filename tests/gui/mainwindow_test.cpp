@@ -97,16 +97,24 @@ TEST(NewGame, YesDuringAFlashWaitsForTheTurnThenStartsAFreshBoard) {
   for (int i = 1; i <= kBoxes; ++i) EXPECT_EQ(rig.game().AllBoxes[i].Status, 0) << i;
 }
 
+// Whatever the player chooses after quitting (New Game, another Exit)
+// asks nothing and opens nothing: the program is on its way out.
 TEST(TurnSafety, ExitAndCloseDuringAFlashQuitOnlyAfterTheTurn) {
   for (bool viaMenu : {true, false}) {
     GuiRig rig;
+    rig.answerYes = true;
+    QPointer<MainWindow> before = rig.host->Window();
     rig.DuringFlash(40, [&] {
       viaMenu ? rig.window().mnuexit->trigger() : void(rig.window().close());
+      rig.window().mnunew->trigger();
+      rig.window().mnuexit->trigger();
       EXPECT_EQ(rig.quits, 0);
     });
     rig.ClickLine("horz", 40);
     GuiRig::Settle();
     EXPECT_EQ(rig.quits, 1);
+    EXPECT_TRUE(rig.questions.empty());
+    EXPECT_EQ(rig.host->Window(), before);
   }
 }
 
@@ -309,14 +317,17 @@ TEST(Help, OpensThePagesMaximisedOrSaysTheyAreMissing) {
   WriteFile(rig.folder.file("help/other.css"), "p.x { color: #ff0000 }");
   rig.host->mnuHowTo_Click();
   EXPECT_EQ(state("How to Play"), std::tuple(true, false, false)) << "the message is no page";
-  // Back and Forward walk the pages visited; Escape closes the viewer.
+  // Back and Forward (Alt+Left and Alt+Right, as in a web browser) walk the
+  // pages visited; Escape closes the viewer.
   viewer->Browser()->setSource(QUrl("other.html"));  // as a click on a link does
+  EXPECT_EQ(state("Another page"), std::tuple(true, true, false));
+  QTest::keyClick(viewer->windowHandle(), Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(state("How to Play"), std::tuple(true, false, true));
+  QTest::keyClick(viewer->windowHandle(), Qt::Key_Right, Qt::AltModifier);
   EXPECT_EQ(state("Another page"), std::tuple(true, true, false));
   viewer->Back()->trigger();
   EXPECT_EQ(state("How to Play"), std::tuple(true, false, true));
-  viewer->Forward()->trigger();
-  EXPECT_EQ(state("Another page"), std::tuple(true, true, false));
-  QTest::keyClick(viewer->Browser(), Qt::Key_Escape);
+  QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
   EXPECT_FALSE(viewer->isVisible());
   // In another language its own contents, and any page not translated yet
   // in English.
