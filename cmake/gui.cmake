@@ -127,24 +127,15 @@ if(PELLUMO_TESTS)
   set_tests_properties(screenreader.orca PROPERTIES RUN_SERIAL ON LABELS screenreader
                        TIMEOUT 180)
 
-  # --help and --version answer without a display.
-  add_test(NAME startup.version COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:pellumo> --version)
-  set_tests_properties(startup.version PROPERTIES PASS_REGULAR_EXPRESSION "^pellumo ${PROJECT_VERSION}\n$"
-                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
-  add_test(NAME startup.help COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:pellumo> --help)
-  set_tests_properties(startup.help PROPERTIES PASS_REGULAR_EXPRESSION "--debug.*pellumo.ini"
-                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
+  # Every switch, and no display: the exact text and the exit status.
+  add_test(NAME startup.switches
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/startup/switches.sh $<TARGET_FILE:pellumo>
+            $<TARGET_FILE:pellumo_installed> ${PROJECT_VERSION})
+  set_tests_properties(startup.switches PROPERTIES TIMEOUT ${PELLUMO_TEST_TIMEOUT})
   # The texts' contrast again under a dark desktop: qt6ct's "darker" scheme.
   add_test(NAME gui.darkdesktop COMMAND gui_tests --gtest_filter=ColourScheme.*)
   set_tests_properties(gui.darkdesktop PROPERTIES TIMEOUT ${PELLUMO_TEST_TIMEOUT} LABELS theme
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PELLUMO_TEST_COLOUR_SCHEME=${CMAKE_CURRENT_SOURCE_DIR}/tests/gui/darkdesktop")
-  # In the desktop's language, from the translations beside the program.
-  add_test(NAME startup.help_in_german
-    COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_MESSAGES LANGUAGE= LANG=de_DE.UTF-8
-            $<TARGET_FILE:pellumo> --help)
-  set_tests_properties(startup.help_in_german PROPERTIES
-                       PASS_REGULAR_EXPRESSION "^Aufruf: pellumo.*Käsekästchen.*Bestenliste: [^\n]*pellumo.ini"
-                       TIMEOUT ${PELLUMO_TEST_TIMEOUT})
   gtest_discover_tests(gui_tests
     DISCOVERY_TIMEOUT 60
     DISCOVERY_MODE PRE_TEST

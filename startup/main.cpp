@@ -1,5 +1,5 @@
-// Pellumo!, dots and boxes against the computer. The program takes no
-// options. The build makes two executables from this file: the portable one
+// Pellumo!, dots and boxes against the computer (its switches: startup.cpp).
+// The build makes two executables from this file: the portable one
 // keeps everything beside itself; the one the install rules install is built
 // with PELLUMO_INSTALLED_DATA_DIR and keeps each player's settings in their
 // own configuration folder.

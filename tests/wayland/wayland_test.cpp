@@ -49,6 +49,20 @@ TEST(Wayland, EnterClaimsALineAndTheComputerAnswers) {
   rig.EnterThroughX({"search", "--class", "Weston", "windowfocus", "--sync"});
 }
 
+// Here Qt learns its own frame only after show() has returned. A window
+// resized before that keeps its size: the stored outer size is applied
+// again, once the frame is known, only to a window nobody has resized.
+TEST(Wayland, AResizeBeforeTheFrameIsKnownIsKept) {
+  TempFolder folder;
+  WriteFile(folder.file("pellumo.ini"), "[Sizes]\nWidth=7830\nHeight=8775\n");
+  GameHost host(PortablePlaces(folder.path()), std::make_unique<ScriptedRandom>(4242));
+  host.ShowMainWindow();
+  MainWindow& w = *host.Window();
+  w.resize(700, 650);
+  GuiRig::Framed(w);
+  EXPECT_EQ(w.size(), QSize(700, 650));
+}
+
 TEST(Wayland, AStoredSizeLargerThanTheScreenIsHeldToItAtNewGame) {
   GuiRig rig("[Sizes]\nWidth=2147483647\nHeight=2147483647\n");
   GuiRig::Framed(rig.window());
