@@ -52,6 +52,7 @@ TEST(IniLookup, FindsTheFirstMatchingKeyOfTheFirstMatchingSection) {
       {sizes, "sizes", "WIDTH", "9600"},  // names trimmed, ASCII case ignored
       {sizes, "SIZES", "height", "7200"},
       {sizes, "Size", "Width", std::nullopt},
+      {"", "S", "k", std::nullopt},  // an empty file: every read gives its default
       {"[\xC3\xA9]\nk=1\n", "\xC3\xA9", "K", "1"},  // "é" matches itself ...
       {"[\xC3\xA9]\nk=1\n", "\xC3\x89", "k", std::nullopt},  // ... but not "É"
       {twice, "S", "k", "1"},
@@ -196,9 +197,10 @@ TEST(ProfileMan, GarbledFilesReadWhatParsesAndAWriteKeepsEveryOtherByte) {
   const std::string crlf = junk + "[DIFFICULTY]\r\nLEVEL=";  // binary junk around, CR LF
   const std::string huge(1 << 20, 'q');
   const std::string big = huge + "\n[DIFFICULTY]\nX=" + huge;  // megabyte lines
+  // A new entry goes after the junk; a last line without its end gets one.
   const struct { std::string before, levelRead, after; } cases[] = {
-      {crlf + "2\r\n" + junk, "2", crlf + "1\r\n" + junk},
-      {big + "\nLEVEL=2\n" + huge, "2", big + "\nLEVEL=1\n" + huge},
+      {crlf + "2\r\n" + junk, "2", crlf + "1\r\n" + junk + "[STATS]\nNOVICE_WON=4\n"},
+      {big + "\nLEVEL=2\n" + huge, "2", big + "\nLEVEL=1\n" + huge + "\n[STATS]\nNOVICE_WON=4\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.before.substr(0, 40));
@@ -207,6 +209,7 @@ TEST(ProfileMan, GarbledFilesReadWhatParsesAndAWriteKeepsEveryOtherByte) {
     ProfileMan store(f.path());
     EXPECT_EQ(store.ProfileReadString("DIFFICULTY", "LEVEL"), c.levelRead);
     EXPECT_EQ(store.ProfileWriteString("DIFFICULTY", "LEVEL", "1"), 1);
+    EXPECT_EQ(store.ProfileWriteString("STATS", "NOVICE_WON", "4"), 1);
     EXPECT_TRUE(ReadFile(store.ProfilePath) == c.after);  // megabytes: no diff printed
   }
 }
@@ -229,11 +232,11 @@ TEST(ProfileMan, AFailedWriteReturnsZeroAndChangesNothing) {
       {"a change that would take it past 4 MiB", "pellumo.ini",
        [](auto ini) { WriteFile(ini, kOverTheCap.substr(0, 4 << 20)); }},
       {"a directory in its place", "pellumo.ini",
-       [](auto ini) { fs::create_directory(ini); WriteFile(ini + "/keep", "data"); }},
+       [](auto ini) { fs::create_directory(ini); WriteFile(ini + "/keep", "data"); }, true},
       {"a pipe in its place: no hang", "pellumo.ini",
-       [](auto ini) { ::mkfifo(ini.c_str(), 0644); }},
+       [](auto ini) { ::mkfifo(ini.c_str(), 0644); }, true},
       {"a file where its folder should be", "file/pellumo.ini",
-       [](auto ini) { WriteFile(ini.substr(0, ini.rfind('/')), "data"); }},
+       [](auto ini) { WriteFile(ini.substr(0, ini.rfind('/')), "data"); }, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -356,6 +359,20 @@ TEST(SettingsFaults, DiskFullThroughAWholeGameLosesNothing) {
   EXPECT_EQ(r.profile.ProfileReadInt("STATS", "EXPERT_PLAY"), 8);
 }
 
+// A directory in the settings file's place: a whole game on the defaults,
+// and the directory left as it was.
+TEST(SettingsFaults, ADirectoryInTheFilesPlaceIsPlayedAroundAndKept) {
+  StoredRig r;
+  fs::remove(r.ini);
+  fs::create_directory(r.ini);
+  WriteFile(r.ini + "/keep", kStored);
+  r.game.Load();
+  EXPECT_EQ(r.game.DifficultyLevel, "NOVICE");
+  EXPECT_TRUE(r.PlayToTheEnd());
+  EXPECT_EQ(Snapshot(r.folder.path()),
+            (std::map<std::string, std::string>{{r.ini, "dir"}, {r.ini + "/keep", kStored}}));
+}
+
 // Protected settings as an account that honours permissions meets them: a
 // read-only folder through a whole game, then in a writable folder a
 // read-only and an unreadable file. "" when all went well, else the faults.
@@ -365,11 +382,18 @@ std::string ProtectedSettingsScenario() {
   ::chmod(r.folder.path().c_str(), 0555);
   if (!r.PlayToTheEnd()) fault += "the game did not run to its end; ";
   if (!r.IniAlone()) fault += "files left behind; ";
+  // Each failure names the file and why; the first is kept for the window.
+  const std::string cannot = "Your games and high scores cannot be saved to " + r.ini + ": ";
+  if (r.profile.TakeSaveProblem().English() != cannot + "Permission denied.") fault += "not told; ";
   ::chmod(r.folder.path().c_str(), 0755);
-  for (const mode_t mode : {0444, 0200}) {  // a file we cannot read must not be rewritten blind
+  // A file we cannot read must not be rewritten blind.
+  const std::pair<mode_t, std::string> files[] = {{0444, "Permission denied."},
+                                                  {0200, "it cannot be read as a file."}};
+  for (const auto& [mode, why] : files) {
     ::chmod(r.ini.c_str(), mode);
     if (r.profile.ProfileWriteString("STATS", "EXPERT_WON", "9") != 0)
       fault += "wrote to a protected file; ";
+    if (r.profile.LastFailure().English() != cannot + why) fault += "wrong reason given; ";
     ::chmod(r.ini.c_str(), 0644);
   }
   if (ReadFile(r.ini) != kStored) fault += "the stored settings changed; ";

@@ -175,15 +175,19 @@ TEST(SharedSettings, KilledWritersLeaveAWholeFileAndNoLitter) {
     // The padding is the file's last entry: a file cut short loses it.
     ASSERT_TRUE(IniLookup(ReadFile(ini), "Padding", "P") == padding) << "round " << round;
   }
+  // A player's own files beside it stay, whatever their names.
+  WriteFile(ini + ".backup", "b");
+  WriteFile(ini + ".zzzzzz", "z");
   ProfileMan profile(folder.path());
   ASSERT_EQ(profile.ProfileWriteString("DIFFICULTY", "LEVEL", "0"), 1);
   EXPECT_EQ(Snapshot(folder.path(), true),
-            (std::map<std::string, std::string>{{ini, ReadFile(ini)}, {ini + ".lock", ""}}));
+            (std::map<std::string, std::string>{{ini, ReadFile(ini)}, {ini + ".lock", ""},
+                                                {ini + ".backup", "b"}, {ini + ".zzzzzz", "z"}}));
 }
 
-// A save clears up after killed saves of its own file, and nothing else: not
-// a player's "pellumo.ini.backup", nor, through a linked settings file, the
-// files beside the link's target, nor another account's save under way.
+// A save clears up after killed saves of its own file, and nothing else:
+// through a linked settings file, not the other files beside the link's
+// target nor those beside the link, nor another account's save under way.
 TEST(SharedSettings, ASaveRemovesOnlyTheTemporaryFilesItLeft) {
   TempFolder folder, dotfiles;
   WriteFile(dotfiles.file("thesis"), "");
@@ -196,7 +200,6 @@ TEST(SharedSettings, ASaveRemovesOnlyTheTemporaryFilesItLeft) {
       {dotfiles.file("thesis.Ab3dE9"), false},
       {dotfiles.file(".thesis.pellumo-tmp.Ab3dE9x"), false},
       {dotfiles.file(".other.pellumo-tmp.Ab3dE9"), false},
-      {folder.file("pellumo.ini.zzzzzz"), false},
       {folder.file(".pellumo.ini.pellumo-tmp.Ab3dE9"), false},  // not the file saved
       {dotfiles.file(".thesis.pellumo-tmp.nobody"), ::geteuid() != 0},
   };
@@ -248,10 +251,13 @@ TEST(InstalledPlaces, APlayerStartsFromTheDistributorsDefaultsInAPrivateFolder) 
 
   // The player's own file wins from then on, in this copy and the next.
   EXPECT_EQ(ProfileMan(folder, defaults).ProfileReadInt("DIFFICULTY", "LEVEL"), 0);
-  // Without defaults a read creates nothing.
+  // Without defaults a read creates nothing; the first write does, privately.
   ProfileMan fresh(root.file("other/pellumo"), root.file("none.ini"));
   EXPECT_EQ(fresh.ProfileReadString("DIFFICULTY", "LEVEL"), "*");
   EXPECT_FALSE(fs::exists(root.file("other")));
+  EXPECT_EQ(fresh.ProfileWriteString("DIFFICULTY", "LEVEL", "1"), 1);
+  for (const std::string& made : {root.file("other"), root.file("other/pellumo")})
+    EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
 }
 
 }  // namespace

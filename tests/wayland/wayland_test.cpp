@@ -63,11 +63,12 @@ TEST(Wayland, AResizeBeforeTheFrameIsKnownIsKept) {
   EXPECT_EQ(w.size(), QSize(700, 650));
 }
 
-TEST(Wayland, AStoredSizeLargerThanTheScreenIsHeldToItAtNewGame) {
+TEST(Wayland, AStoredSizeLargerThanTheScreenIsHeldToItAtStartAndAtNewGame) {
   GuiRig rig("[Sizes]\nWidth=2147483647\nHeight=2147483647\n");
   GuiRig::Framed(rig.window());
   const QSize screen = rig.window().screen()->availableGeometry().size();
   ASSERT_EQ(screen, QSize(1024, 768)) << "the whole output";
+  EXPECT_EQ(rig.window().frameGeometry().size(), screen) << "at start";
   rig.answerYes = true;
   rig.window().mnunew->trigger();
   ASSERT_TRUE(QTest::qWaitFor([&] { return rig.host->Window() != nullptr; }));
