@@ -386,6 +386,14 @@ TEST(CaptureSound, WaitEndsWhenDoneOrAtItsBoundHoldingInput) {
   NestedWait(clock, milliseconds(25));
   EXPECT_EQ(clock.now, milliseconds(25));
   EXPECT_EQ(clock.inputs, std::vector<WaitInput>{WaitInput::Handled});
+
+  // On the game's own clock a wait ends at its time though no event comes.
+  SteadyWaitClock steady;
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  watchdog.start(10000);
+  NestedWaitUntil(steady, milliseconds(50), [] { return false; });
+  EXPECT_TRUE(watchdog.isActive()) << "only the watchdog's event ended it";
 }
 
 }  // namespace
