@@ -113,7 +113,8 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
   EXPECT_EQ(game.GameMoves.Count(), 2);
 
   // The cursor shows in the highlight and names its line; the line store
-  // keeps the free colour, and the line left behind shows it again.
+  // keeps the free colour (the computer reads a free line in any other colour
+  // as taken), and the line left behind shows it again.
   const Line free = game.lines.vline[2].Enabled ? V(2) : V(11);
   WalkTo(rig, free);
   EXPECT_EQ(rig.window().Text1->text(), QString("V - %1").arg(free.number));
@@ -139,29 +140,6 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
   EXPECT_EQ(game.lines.vline[free.number].BackColor, kHumanLine);
   EXPECT_EQ(game.GameMoves.Count(), 4);
   EXPECT_EQ(board->Cursor(), free);
-}
-
-// The computer reads a free line that is not in the free colour as taken.
-// The cursor sits on the line it will answer with: a painted cursor leaves
-// the answer alone.
-TEST(KeyboardPlay, TheComputerChoosesAlikeWithOrWithoutTheCursor) {
-  const Line script[] = {H(20), V(30), H(45), V(5), H(60), V(50), H(3), V(66)};
-  std::map<Line, Line> answers;  // to each move, in the game without the cursor
-  std::string logs[2];
-  for (bool keyboard : {false, true}) {
-    GuiRig rig;
-    Game& game = rig.game();
-    for (const Line line : script) {
-      if (!game.lines.Control(line)->Enabled) continue;
-      if (keyboard) WalkTo(rig, answers.at(line));
-      const int before = game.GameMoves.Count();
-      rig.ClickLine(std::string(CompassWord(line.orientation)), line.number);
-      const Moves& answer = game.GameMoves.Item(before + 2);
-      answers.emplace(line, *LineNamed(answer.Compass, answer.LineNum));
-    }
-    logs[keyboard] = MoveLogText(game.GameMoves);
-  }
-  EXPECT_EQ(logs[true], logs[false]);
 }
 
 TEST(Focus, BackOnTheBoardAfterAFlashAMessageBoxAndAnotherWindow) {
