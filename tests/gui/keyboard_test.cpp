@@ -99,7 +99,8 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
   // Enter on a fresh window claims H 1; the computer answers. While its
   // line flashes the cursor is not painted: its frame around H 1 could cover
   // the computer's line where the two meet.
-  const QPoint frameOfH1 = board->LineRect(H(1)).bottomLeft() + QPoint(board->LineRect(H(1)).width() / 2, 1);
+  const QRect h1 = board->LineRect(H(1));
+  const QPoint frameOfH1 = h1.bottomLeft() + QPoint(h1.width() / 2, 1);
   QImage duringFlash;
   rig.DuringFlash(40, [&] { duringFlash = board->grab().toImage(); });
   Press(rig, Qt::Key_Return);

@@ -163,7 +163,17 @@ TEST(Resize, TheBoardFollowsTheWindowBothWaysAndKeepsEveryColour) {
       EXPECT_TRUE(same(board->LineRect("horz", i), lines.hline[i].BackColor)) << "horz " << i;
       EXPECT_TRUE(same(board->LineRect("vert", i), lines.vline[i].BackColor)) << "vert " << i;
     }
-    for (int i = 1; i <= kBoxes; ++i) EXPECT_TRUE(same(board->BoxRect(i), boxes[i].BackColor)) << i;
+    // Each box meets its four lines edge to edge: no gap, no overlap.
+    for (int i = 1; i <= kBoxes; ++i) {
+      EXPECT_TRUE(same(board->BoxRect(i), boxes[i].BackColor)) << i;
+      const QRect box = board->BoxRect(i);
+      const int west = i + (i - 1) / kBoxesPerSide;
+      const auto line = [&](const char* Compass, int n) { return board->LineRect(Compass, n); };
+      EXPECT_EQ((std::tuple{line("vert", west).right(), line("vert", west + 1).left(),
+                            line("horz", i).bottom(), line("horz", i + 8).top()}),
+                (std::tuple{box.left() - 1, box.right() + 1, box.top() - 1, box.bottom() + 1}))
+          << "box " << i;
+    }
   }
 }
 
