@@ -202,7 +202,20 @@ TEST(DebugStrip, OpensWideShowsEachPropertyAndStaysForTheRun) {
   }
   EXPECT_EQ(w.Combo1->itemText(7), "LineSouth");
 
+  // The counts, once a turn has stored them: box 4's southern neighbour
+  // has a side, its northern one (none) not.
   rig.ClickLine("horz", 12);
+  const std::pair<int, std::int16_t box::*> counts[] = {{0, &box::WestStatus},
+      {1, &box::EastStatus}, {2, &box::NorthStatus}, {3, &box::southstatus}, {8, &box::Status}};
+  for (const auto& [index, count] : counts) {
+    rig.ShowBoxProperty(index);
+    for (int j = 1; j <= kBoxes; ++j) {
+      EXPECT_EQ(w.mystat[j]->text(), QString::number(rig.game().AllBoxes[j].*count))
+          << qPrintable(w.Combo1->itemText(index)) << " of box " << j;
+    }
+  }
+  EXPECT_EQ((std::tuple{rig.game().AllBoxes[4].southstatus, rig.game().AllBoxes[4].NorthStatus}),
+            std::tuple(1, 0));
   QTest::mouseClick(w.Command2, Qt::LeftButton);
   const std::string path = rig.folder.file("myboxmoves.csv");
   EXPECT_TRUE(ReadFile(path).starts_with("Player1,horz,12\r\nPlayer2,")) << ReadFile(path);
