@@ -348,7 +348,7 @@ TEST(Help, OpensThePagesMaximisedOrSaysTheyAreMissing) {
   EXPECT_EQ(state("How to Play"), std::tuple(true, false, true));
   QTest::keyClick(viewer->windowHandle(), Qt::Key_Right, Qt::AltModifier);
   EXPECT_EQ(state("Another page"), std::tuple(true, true, false));
-  viewer->Back()->trigger();
+  viewer->Back()->trigger();  // the button
   EXPECT_EQ(state("How to Play"), std::tuple(true, false, true));
   QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
   EXPECT_FALSE(viewer->isVisible());
