@@ -8,7 +8,6 @@
 #include <QMediaDevices>
 
 #include "gui/guirig.h"
-#include "window/capturesound.h"
 #include "xwm/bells.h"
 
 namespace pellumo::testing {
@@ -140,23 +139,23 @@ TEST(RealWindow, ClicksAndKeysDuringTheSoundsWaitAreHeldThenHandled) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return presses == 2; })) << presses;
 }
 
-// A missing sound file gives the desktop's bell instead, at every capture;
-// a sound that cannot be heard for want of an audio output rings nothing
-// and holds nothing up.
+// A capture with no sound file beside the program rings the desktop's bell
+// instead, every time; with its file there, and no audio output to hear it
+// on, the game rings nothing and waits for nothing.
 TEST(RealWindow, AMissingCaptureSoundRingsTheBell) {
   Bells bells;
-  SteppingClock clock;
-  CaptureSound missing("/nonexistent/Robotz Recycle.wav");
-  missing.Play(clock);
-  missing.Play(clock);
+  auto owned = std::make_unique<SteppingClock>();
+  const SteppingClock& clock = *owned;
+  GuiRig rig("", false, std::move(owned));
+  rig.host->PlayCaptureSound();
+  rig.host->PlayCaptureSound();
   EXPECT_TRUE(QTest::qWaitFor([&] { return bells.Rung() == 2; })) << bells.Rung();
-  if (QMediaDevices::audioOutputs().isEmpty()) {
-    CaptureSound unheard(PELLUMO_SOURCE_DIR "/assets/Robotz Recycle.wav");
-    unheard.Play(clock);
-    GuiRig::Settle();
-    EXPECT_EQ(bells.Rung(), 2);
-  }
-  EXPECT_EQ(clock.now.count(), 0) << "nothing to wait for";
+  WriteFile(rig.folder.file("Robotz Recycle.wav"),
+            ReadFile(PELLUMO_SOURCE_DIR "/assets/Robotz Recycle.wav"));
+  rig.host->PlayCaptureSound();
+  GuiRig::Settle();
+  EXPECT_EQ(bells.Rung(), 2);
+  if (QMediaDevices::audioOutputs().isEmpty()) { EXPECT_EQ(clock.now.count(), 0); }
 }
 
 // At the designed size the board area is 6024 x 5060 twips with a 30-twip
