@@ -57,7 +57,7 @@ TEST(HighScores, AWinningNameIsTypedStoredAndShownNextTime) {
   EXPECT_EQ(entry->palette().color(QPalette::Base), QColor(Qt::white));
   EXPECT_TRUE(ReadOnlyLook(w, 1));
   Type(entry, QString::fromUtf8("Zoë 李"));
-  QTest::mouseClick(Ok(w), Qt::LeftButton);
+  QTest::keyClick(entry, Qt::Key_Enter, Qt::KeypadModifier);  // the keypad's Enter is OK too
   EXPECT_EQ(Window(), nullptr) << "OK closes and destroys the window";
   rig.window().mnuHighScores->trigger();
   ASSERT_NE(w = Window(), nullptr);

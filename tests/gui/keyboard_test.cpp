@@ -119,6 +119,8 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
   const Line free = game.lines.vline[2].Enabled ? V(2) : V(11);
   WalkTo(rig, free);
   EXPECT_EQ(rig.window().Text1->text(), QString("V - %1").arg(free.number));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(board)->focusChild()->text(QAccessible::Name),
+            QString("Vertical line %1, free").arg(free.number)) << "what a screen reader says";
   EXPECT_EQ(shown(free), highlight);
   EXPECT_EQ(game.lines.vline[free.number].BackColor, kFreeLine);
   // Only while the board has the focus.
@@ -308,7 +310,7 @@ TEST(Accessibility, LinesNameTheirOwnersAndATurnIsToldOnceBeforeAnyBox) {
   // hands, then the turn told once. (Beside them, the board is disabled for
   // the flash and takes the keys again after it.)
   events.clear();
-  iface->child(8)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  iface->child(72 + 8)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   std::erase_if(events, [](const Heard& h) {
     return std::get<0>(h) == QAccessible::StateChanged || std::get<0>(h) == QAccessible::Focus;
   });
@@ -316,11 +318,12 @@ TEST(Accessibility, LinesNameTheirOwnersAndATurnIsToldOnceBeforeAnyBox) {
   const Line answerLine = *LineNamed(answer.Compass, answer.LineNum);
   const QString answerName = BoardWidget::LineWords(answerLine);
   EXPECT_EQ(events, (std::vector<Heard>{
-                        {QAccessible::NameChanged, 8, "Horizontal line 9, yours"},
-                        {QAccessible::NameChanged, BoardWidget::ChildOfLine(answerLine),
+                        {QAccessible::NameChanged, 72 + 8, "Vertical line 9, yours"},
+                        {QAccessible::NameChanged,  // the children as numbered above
+                         (answerLine.orientation == Orientation::Vertical ? 72 : 0) + answerLine.number - 1,
                          answerName + ", the computer's"},
                         {QAccessible::ObjectShow, 144,
-                         "You: Horizontal line 9. Computer: " + answerName +
+                         "You: Vertical line 9. Computer: " + answerName +
                              ". You 0, Computer 0."}}));
 
   // A turn's boxes go with the line that closed them, and the turn is told
