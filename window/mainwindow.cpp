@@ -606,8 +606,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::mnuDiff_Click(int Index) {
-  game_.mnuDiff_Click(static_cast<std::int16_t>(Index));
-  Refresh();
+  game_.mnuDiff_Click(static_cast<std::int16_t>(Index));  // which refreshes the window
 }
 
 void MainWindow::mnuSaveSize_Click() {
