@@ -96,18 +96,28 @@ TEST(KeyboardPlay, EnterAndSpaceClaimUnderTheCursorWhichStaysAndIsOnlyPainted) {
   const QColor highlight = ToQColor(kHighlight, board->palette());
   EXPECT_NE(shown(H(1)), highlight) << "no cursor before the keyboard is used";
 
-  // Enter on a fresh window claims H 1; the computer answers. While its
-  // line flashes the cursor is not painted: its frame around H 1 could cover
-  // the computer's line where the two meet.
+  // Enter on a fresh window claims H 1; the computer answers. Its line
+  // flashes in the desktop's highlight (the designed palette's), then blue
+  // and cyan by turns; meanwhile the cursor is not painted: its frame around
+  // H 1 could cover the computer's line where the two meet.
   const QRect h1 = board->LineRect(H(1));
   const QPoint frameOfH1 = h1.bottomLeft() + QPoint(h1.width() / 2, 1);
   QImage duringFlash;
-  rig.DuringFlash(40, [&] { duringFlash = board->grab().toImage(); });
+  Colour phase = 0;
+  rig.DuringFlash(40, [&] {
+    duringFlash = board->grab().toImage();
+    phase = rig.window().FlashColor;
+  });
   Press(rig, Qt::Key_Return);
   ASSERT_EQ(game.GameMoves.Count(), 2);
-  EXPECT_EQ(game.GameMoves.Item(2).PlayerNum, 2);
+  const Moves& answer = game.GameMoves.Item(2);
+  EXPECT_EQ(answer.PlayerNum, 2);
   EXPECT_EQ(shown(H(1)), ToQColor(kHumanLine, board->palette())) << "a taken line keeps its colour";
   ASSERT_FALSE(duringFlash.isNull());
+  const std::map<Colour, QColor> flashed = {
+      {kSystemDesktop, QColor(48, 140, 198)}, {QBColor(9), Qt::blue}, {QBColor(11), Qt::cyan}};
+  const QRect answerRect = board->LineRect(*LineNamed(answer.Compass, answer.LineNum));
+  EXPECT_EQ(duringFlash.pixelColor(answerRect.center()), flashed.at(phase));
   EXPECT_NE(duringFlash.pixelColor(frameOfH1), highlight);
   EXPECT_EQ(board->grab().toImage().pixelColor(frameOfH1), highlight) << "framed again after";
   Press(rig, Qt::Key_Space);  // taken: nothing
