@@ -24,10 +24,7 @@
 namespace pellumo {
 namespace {
 
-using testing::Claim;
-using testing::H;
-using testing::Rig;
-using testing::V;
+using namespace testing;
 
 using Four = std::array<int, 4>;
 using Lines = std::vector<Line>;
@@ -75,21 +72,10 @@ TEST_F(Board, BuildsSixtyFourFreshLinkedBoxes) {
 // gives one past the board, and horizontal 70 (a bottom edge) gives 70 for
 // box 62. Box to line: the words are exact, case included.
 TEST_F(Board, BoxLineLookupAndItsCallersQuirks) {
-  const auto h = [](std::int16_t n) { return BoxLineLookup({Orientation::Horizontal, n}); };
-  const auto v = [](std::int16_t n) { return BoxLineLookup({Orientation::Vertical, n}); };
-  for (auto [n, word, want] :
-       {std::tuple{65, "North", -1}, {5, "NORTH", 0}, {5, "horizontal", 0}}) {
+  for (auto [line, box] : {std::pair{V(9), 9}, {V(10), 9}, {V(72), 65}, {H(70), 70}, {H(1), 1}})
+    EXPECT_EQ(BoxLineLookup(line), box) << ::testing::PrintToString(line);
+  for (auto [n, word, want] : {std::tuple{65, "North", -1}, {5, "NORTH", 0}, {5, "horizontal", 0}})
     EXPECT_EQ(BoxLineLookup(static_cast<std::int16_t>(n), word), want) << n << " " << word;
-  }
-  // Every box's lines, as linked and as looked up, lead back to the box.
-  for (std::int16_t j = 1; j <= 64; ++j) {
-    const box& b = all.Item(j);
-    EXPECT_EQ((Four{BoxLineLookup(j, "North"), BoxLineLookup(j, "South"), BoxLineLookup(j, "West"),
-                    BoxLineLookup(j, "East")}),
-              (Four{b.LineNorth, b.LineSouth, b.LineWest, b.LineEast})) << j;
-    EXPECT_EQ((Four{h(b.LineNorth), h(b.LineSouth), v(b.LineWest), v(b.LineEast)}),
-              (Four{j, j + 8, j, j + 1})) << j;
-  }
 }
 
 // Every box, the last one included: a copy left stale lets the safe random
@@ -231,10 +217,6 @@ TEST(ResizeWindow, TooSmallWindowKeepsTheBoardSizeInThatDirection) {
   }
 }
 
-// Lines are taken without the claim path, then the boxes refreshed as a turn
-// change would (no position below has a box with four sides).
-using testing::Position;
-
 struct ClaimTest : ::testing::Test {
   Rig rig{true};
   Game& game = rig.game;
@@ -304,29 +286,6 @@ TEST(TwoBoxClose, TheHigherBoxClosesFirst) {
   }
 }
 
-// An edge line borders one box. Each case closes that box, so no refresh
-// comes to hide a side set on a box across the edge.
-TEST(EdgeLines, TouchOnlyTheBoxInsideTheBoard) {
-  auto sides = [](const Game& g) {  // set on all boxes, refreshed or not
-    int n = 0;
-    for (int j = 1; j <= 64; ++j) n += g.AllBoxes.Item(j).StatusCalc();
-    return n;
-  };
-  for (auto [line, inside, others] :
-       {std::tuple{V(9), 8, Lines{H(8), H(16), V(8)}},  // right
-        {V(10), 9, {H(9), H(17), V(11)}},               // left
-        {H(4), 4, {V(4), V(5), H(12)}},                 // top
-        {H(70), 62, {V(69), V(70), H(62)}}}) {          // bottom
-    SCOPED_TRACE(::testing::PrintToString(line));
-    Rig rig{true};
-    Position(rig.game, others);
-    const int before = sides(rig.game);
-    Claim(rig.game, line);
-    EXPECT_EQ(sides(rig.game), before + 1);
-    EXPECT_FALSE(rig.game.gridbx1[inside].Enabled) << "the box inside closes";
-  }
-}
-
 // The human's last line ends the game at once, without a computer turn; the
 // computer's last line is left to its next turn, which ends the game there.
 TEST(LastLine, OnlyTheHumansEndsTheGameInTheClaimPath) {
@@ -385,10 +344,9 @@ TEST_F(GameEndTest, TheHighScoreWindowOpensOnlyAboveTheThreshold) {
 // Plain leading numbers ("30 boxes", "17.5", "3 wins", "Text2") are pinned
 // where the game reads them; these are the edges of the number syntax.
 TEST(StoredNumbers, LeadingNumberOfATextRoundedHalfToEven) {
-  EXPECT_EQ(LeadingValue("  -7.5e1x"), -75.0);
-  EXPECT_EQ(LeadingValue("."), 0.0);
-  EXPECT_EQ(LeadingValue("3e"), 3.0);
-  EXPECT_EQ(LeadingValue("1e999"), 0.0) << "an overflowing number is no number";
+  // An overflowing number is no number.
+  for (auto [text, value] : {std::pair{"  -7.5e1x", -75.0}, {".", 0.0}, {"3e", 3.0}, {"1e999", 0.0}})
+    EXPECT_EQ(LeadingValue(text), value) << text;
   EXPECT_EQ(WholeNumber("-99999"), -32768);
 }
 
