@@ -28,7 +28,6 @@ using namespace testing;
 
 using Four = std::array<int, 4>;
 using Lines = std::vector<Line>;
-using Messages = std::vector<std::pair<std::string, std::string>>;  // title, text
 
 // Each side comes from its own line: a free line clears a side that was set,
 // the other orientation's line of the same number is a different line, and a
@@ -201,8 +200,7 @@ TEST(ResizeWindow, PanelKeepsToTheRightAndTheLogoCentresInTheGap) {
 
 TEST(ResizeWindow, TooSmallWindowKeepsTheBoardSizeInThatDirection) {
   WindowLayout start = kDesignedWindow;
-  start.picture1.Width = 4000;
-  start.picture1.Height = 3000;
+  start.picture1.Width = 4000, start.picture1.Height = 3000;
   // 240 is too narrow, 1300 too short: the margins themselves. In the first
   // two cases the other side is the designed one (client 6264 x 6360).
   for (auto [inner, height, board] : {std::tuple{240.0f, 6360.0f, Rect{90, 765, 4000, 5060}},
@@ -296,9 +294,9 @@ TEST(LastLine, OnlyTheHumansEndsTheGameInTheClaimPath) {
     rig.game.Player1Score = 63;
     rig.game.CurrentPlayer = static_cast<std::int16_t>(player);
     rig.game.hline_Click(72);
-    EXPECT_EQ(rig.game.Player1Score + rig.game.Player2Score, 64) << player;
-    EXPECT_EQ(rig.ui.messages, messages) << player;
-    EXPECT_EQ(computerTurns, turns) << player;
+    // Every box scored, the end-of-game messages, the computer's turns.
+    EXPECT_EQ((std::tuple{rig.game.Player1Score + rig.game.Player2Score, rig.ui.messages, computerTurns}),
+              (std::tuple{64, messages, turns})) << player;
   }
 }
 
@@ -370,8 +368,8 @@ TEST(GameLoad, AStoredLevelIsUsedAndABadOneMeansNovice) {
     SCOPED_TRACE(stored);
     rig.profile.ProfileWriteString("DIFFICULTY", "LEVEL", stored);
     rig.game.Load();
-    EXPECT_EQ(rig.game.DifficultyLevel, level);
-    EXPECT_EQ(rig.profile.ProfileReadString("DIFFICULTY", "LEVEL"), written);
+    EXPECT_EQ((std::tuple{rig.game.DifficultyLevel, rig.profile.ProfileReadString("DIFFICULTY", "LEVEL")}),
+              (std::tuple{level, written}));
   }
 }
 
