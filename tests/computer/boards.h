@@ -36,11 +36,9 @@ inline void Position(Game& game, const std::vector<Line>& taken) {
 }
 
 inline void AllTakenExcept(Game& game, const std::set<Line>& keep) {
-  for (int n = 1; n <= kLinesPerOrientation; ++n) {
-    for (const Line line : {H(n), V(n)}) {
+  for (int n = 1; n <= kLinesPerOrientation; ++n)
+    for (const Line line : {H(n), V(n)})
       if (keep.count(line) == 0) TakeLine(game, line);
-    }
-  }
   Position(game, {});
 }
 

@@ -219,9 +219,7 @@ struct ClaimTest : ::testing::Test {
   ProfileMan& profile = rig.profile;
   int computerTurns = 0;
   std::string Stat(const std::string& key) { return profile.ProfileReadString("STATS", key); }
-  void SetUp() override {
-    game.ComputerTurnHook = [this](Game&) { ++computerTurns; };
-  }
+  void SetUp() override { game.ComputerTurnHook = [this](Game&) { ++computerTurns; }; }
 };
 
 // The line's colour and owner, the repaint after the flash and the Replay
@@ -354,7 +352,8 @@ TEST_F(GameEndTest, NewGameAsksWhileLinesRemainAndExitNeitherAsksNorRecords) {
   game.mnunew_Click();
   EXPECT_FALSE(game.lines.hline[5].Enabled);
   game.mnuexit_Click();
-  EXPECT_EQ(rig.ui.questions, (Messages{{"Quit Current Game?", "Are you sure you want to quit current game?"}}))
+  EXPECT_EQ(rig.ui.questions,
+            (Messages{{"Quit Current Game?", "Are you sure you want to quit current game?"}}))
       << "exit does not ask";
   // Nothing reloaded, one quit, no game counted.
   EXPECT_EQ((std::tuple{rig.ui.reloads, rig.ui.quits, Stat("NOVICE_PLAY")}), (std::tuple{0, 1, "*"}));
