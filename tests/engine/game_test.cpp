@@ -39,8 +39,7 @@ TEST(Box, UpdateReadsEachSideFromItsOwnLineAndStoresTheCount) {
   LineStore lines;
   lines.hline[18].Enabled = lines.vline[11].Enabled = lines.hline[12].Enabled = false;
   b.UpdateMyStatus(lines);
-  EXPECT_EQ((Four{b.North, b.South, b.West, b.East}), (Four{0, 1, 1, 0}));
-  EXPECT_EQ(b.Status, 2);
+  EXPECT_EQ((std::tuple{Four{b.North, b.South, b.West, b.East}, b.Status}), (std::tuple{Four{0, 1, 1, 0}, 2}));
 }
 
 struct Board : ::testing::Test {
@@ -401,8 +400,7 @@ TEST_F(HarnessTest, RefusalsChangeNothing) {
     EXPECT_EQ(harness.Execute(bad).rfind("error ", 0), 0u);
   }
   EXPECT_EQ(harness.Execute("state"), before);
-  ASSERT_EQ(harness.Execute("rand 0.999 0"), "ok\n");
-  ASSERT_EQ(harness.Execute("click vert 5"), "ok\n");
+  for (const char* good : {"rand 0.999 0", "click vert 5"}) ASSERT_EQ(harness.Execute(good), "ok\n") << good;
   EXPECT_EQ(harness.Execute("moves"), "Player1,vert,5\nPlayer2,horz,64\nend\n")
       << "a refused rand queues none of its numbers";
 }
