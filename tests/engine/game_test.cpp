@@ -47,7 +47,8 @@ struct Board : ::testing::Test {
   Board() { BuildBoxes(all); }
 };
 
-// The lines each box is linked to are checked against the lookups below.
+// The lines each box is linked to are played through in every game of the
+// whole-game test, where a wrong one spoils the board or never ends a game.
 TEST_F(Board, BuildsSixtyFourFreshLinkedBoxes) {
   all.Add(box{}).North = true;  // building again starts from scratch
   BuildBoxes(all);
