@@ -36,11 +36,9 @@ inline void Position(Game& game, const std::vector<Line>& taken) {
 }
 
 inline void AllTakenExcept(Game& game, const std::set<Line>& keep) {
-  for (int n = 1; n <= kLinesPerOrientation; ++n) {
-    for (const Line line : {H(n), V(n)}) {
+  for (int n = 1; n <= kLinesPerOrientation; ++n)
+    for (const Line line : {H(n), V(n)})
       if (keep.count(line) == 0) TakeLine(game, line);
-    }
-  }
   Position(game, {});
 }
 
@@ -54,11 +52,14 @@ inline void TopRowChain(Game& game) {
   Position(game, {V(1)});
 }
 
-// The last recorded move; line 0 when there is none.
-inline Line LastMove(const Game& game) {
-  if (game.GameMoves.Count() == 0) return {};
-  const Moves& last = game.GameMoves.Item(game.GameMoves.Count());
-  return LineNamed(last.Compass, last.LineNum).value_or(Line{});
+// The recorded moves in order; line 0 for a move that names no line.
+inline std::vector<Line> MovesPlayed(const Game& game) {
+  std::vector<Line> played;
+  for (std::int32_t i = 1; i <= game.GameMoves.Count(); ++i) {
+    const Moves& m = game.GameMoves.Item(i);
+    played.push_back(LineNamed(m.Compass, m.LineNum).value_or(Line{}));
+  }
+  return played;
 }
 
 inline void Queue(ScriptedRandom& random, std::initializer_list<float> numbers) {

@@ -27,13 +27,15 @@ inline void PrintTo(const Line& line, std::ostream* out) {
 
 namespace pellumo::testing {
 
+using Messages = std::vector<std::pair<std::string, std::string>>;  // title, text
+
 class RecordingUi : public GameUi {
  public:
   Game* game = nullptr;  // reloaded by ReloadWindow when set
   bool answerYes = true;
   std::vector<std::pair<std::string, std::int16_t>> flashes;  // "horz"/"vert", number
-  std::vector<std::pair<std::string, std::string>> messages;   // title, text
-  std::vector<std::pair<std::string, std::string>> questions;  // title, text
+  Messages messages;
+  Messages questions;
   int sounds = 0, highScoreWindows = 0, reloads = 0, quits = 0;
 
   void FlashLine(Line theline) override;

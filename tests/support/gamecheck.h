@@ -39,6 +39,7 @@ inline std::string BoardProblem(const Game& game, int advicePaid) {
     computer += fill.BackColor == kComputerBox;
     if (fill.BackColor != kHumanBox && fill.BackColor != kComputerBox)
       return name + " is closed without an owner's colour";
+    if (!fill.Visible) return name + " is closed but hidden";
   }
   if (game.Player2Score != computer) return "the computer's score is not its boxes";
   if (game.Player1Score + advicePaid != human)
