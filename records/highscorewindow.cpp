@@ -194,8 +194,9 @@ class HighScore : public QWidget {
     }
     QLineEdit* name = MyName[static_cast<std::size_t>(table_.EntryRow)];
     name->setFocus(Qt::OtherFocusReason);
-    // Typing replaces the whole prompt.
-    name->selectAll();
+    // Typing replaces the whole prompt, but never a name being typed: this
+    // window comes up again whenever the player looks at the table.
+    if (!name->isModified()) name->selectAll();
   }
 
   // The table with the texts as they stand in the window.

@@ -128,6 +128,7 @@ TEST(HighScores, EveryOpeningShowsWhatIsStoredNow) {
   rig.window().mnuHighScores->trigger();
   EXPECT_EQ(Window(), w);
   EXPECT_EQ(Name(w, 0)->text(), "Cy");
+  EXPECT_FALSE(Name(w, 0)->hasSelectedText()) << "the next key would wipe the name";
   Ok(w)->setFocus();
   QTest::mouseClick(Name(w, 0), Qt::LeftButton);
   EXPECT_EQ(w->focusWidget(), Name(w, 0));
