@@ -4,6 +4,7 @@
 #include <set>
 
 #include "gui/guirig.h"
+#include "startup/aboutwindow.h"
 
 namespace pellumo::testing {
 namespace {
@@ -159,6 +160,8 @@ TEST(Languages, EveryTextFitsItsControlAtTheDesignedSizeAndEachMenuKeyIsOnce) {
       if (!w->isVisible()) continue;
       ++windows;
       EXPECT_EQ(Overflows(w), std::vector<std::string>{}) << w->objectName().toStdString();
+      if (auto* about = qobject_cast<AboutWindow*>(w); about != nullptr && lang == std::string("es"))
+        EXPECT_EQ(about->lblVersion->text(), QString::fromUtf8("Versión: 1.0.4"));
     }
     EXPECT_EQ(windows, 3);  // the main window, About and High Scores
     // Alt and a letter reaches one item of a menu, never two.

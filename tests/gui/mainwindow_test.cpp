@@ -79,6 +79,7 @@ TEST(NewGame, YesDuringAFlashWaitsForTheTurnThenStartsAFreshBoard) {
   EXPECT_FALSE(rig.window().mnuDiff[0]->isChecked());
   rig.answerYes = true;
   QPointer<MainWindow> before = rig.host->Window();
+  before->move(123, 77);
   rig.DuringFlash(40, [&] {
     before->mnunew->trigger();
     EXPECT_EQ(rig.host->Window(), before);
@@ -89,8 +90,8 @@ TEST(NewGame, YesDuringAFlashWaitsForTheTurnThenStartsAFreshBoard) {
   EXPECT_EQ(rig.questions.size(), 1u);
   EXPECT_TRUE(before.isNull());
   MainWindow& w = rig.window();
-  EXPECT_EQ((std::tuple{w.isVisible(), w.mnuReplay->isEnabled(), w.mnuDiff[1]->isChecked()}),
-            std::tuple(true, false, true));
+  EXPECT_EQ((std::tuple{w.isVisible(), w.mnuReplay->isEnabled(), w.mnuDiff[1]->isChecked(), w.pos()}),
+            std::tuple(true, false, true, QPoint(123, 77)));
   for (int i = 1; i <= kBoxes; ++i) EXPECT_EQ(rig.game().AllBoxes[i].Status, 0) << i;
 }
 
@@ -367,6 +368,8 @@ TEST(CaptureSound, LengthComesFromTheWavHeader) {
       QByteArray::fromStdString(ReadFile(PELLUMO_SOURCE_DIR "/assets/Robotz Recycle.wav"));
   const int ms = WavMilliseconds(wav).value_or(0);
   EXPECT_TRUE(ms > 100 && ms < 3000) << ms;
+  // A chunk of odd size before the data is padded to an even one.
+  EXPECT_EQ(WavMilliseconds(wav.left(36) + QByteArray("LIST\3\0\0\0abc\0", 12) + wav.mid(36)), ms);
   // A header that promises more data than the file holds counts what is there.
   EXPECT_LT(WavMilliseconds(wav.left(wav.size() / 2)).value_or(ms), ms);
   EXPECT_FALSE(WavMilliseconds("RIFF....AVI LIST").has_value());
