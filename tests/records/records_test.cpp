@@ -99,14 +99,6 @@ TEST(IniUpdate, ChangesOnlyTheLineItWrites) {
   }
 }
 
-TEST(IniLeadingInt, ReadsTheLeadingDecimalNumberSaturatedToThirtyTwoBits) {
-  const std::pair<std::string, std::int32_t> cases[] = {
-      {"12abc", 12}, {"abc", 0},  {"  -7", -7}, {"\t+8 9", 8}, {"- 7", 0},
-      {"2147483648", 2147483647}, {"-99999999999999999999999999", -2147483647 - 1},
-  };
-  for (const auto& [text, number] : cases) EXPECT_EQ(IniLeadingInt(text), number) << text;
-}
-
 using Rows = std::array<std::string, kHighScoreRows>;
 const std::string kSection = HighScoreSection("NOVICE");
 
@@ -147,13 +139,9 @@ TEST(HighScoreTable, StoredValuesThatAreNotNumbersShowTheirLeadingNumber) {
   ProfileText stored(
       "[HIGH_SCORES_NOVICE]\nNAME1=A\nSCORE1=lots\nNAME2=B\nSCORE2=17.5\nNAME3=C\n"
       "SCORE3=16.5 pts\nNAME4=D\nSCORE4=99999\nNAME5=E\nSCORE5=-5x\n"
-      "[STATS]\nNOVICE_PLAY=seven\nNOVICE_WON=3 wins\n");
-  HighScoreTable table = ReadHighScoreTable(stored, "NOVICE");
+      "[STATS]\nNOVICE_PLAY=4 games\nNOVICE_WON=\n");  // an empty count leaves its box empty
+  const HighScoreTable table = ReadHighScoreTable(stored, "NOVICE");
   EXPECT_EQ(table.Score, (Rows{"0", "18", "16", "32767", "-5"}));
-  EXPECT_EQ((std::tuple{table.GPlay, table.GWon}), (std::tuple{"0", "3"}));
-  stored.ProfileWriteString("STATS", "NOVICE_PLAY", "4 games");
-  stored.ProfileWriteString("STATS", "NOVICE_WON", "");  // leaves its box empty
-  table = ReadHighScoreTable(stored, "NOVICE");
   EXPECT_EQ((std::tuple{table.GPlay, table.GWon}), (std::tuple{"4", ""}));
 }
 
@@ -181,15 +169,18 @@ TEST(ProfileMan, ReadsAreCutAt255BytesNeverInsideACharacter) {
   EXPECT_NE(ReadFile(store.ProfilePath).find(longName), std::string::npos) << "the file has all";
 }
 
-// A path of fewer than two characters counts as unset: the file is the
-// folder's "pellumo.ini" again.
+// A stored count is its leading decimal number, saturated to 16 bits (a
+// 32-bit overflow must not wrap on the way). A path of fewer than two
+// characters counts as unset: the file is the folder's "pellumo.ini" again.
 TEST(ProfileMan, CountsSaturateAtSixteenBitsAndAOneLetterPathIsUnset) {
   TempFolder f;
-  WriteFile(f.file("pellumo.ini"), "[S]\na=32768\nb=-32769\n");
+  WriteFile(f.file("pellumo.ini"), "[S]\na=12abc\nb=abc\nc=-7\nd=+8 9\ne=- 7\nf=32768\ng=-32769\n"
+                                   "h=2147483648\ni=-99999999999999999999999999\n");
   ProfileMan store(f.path());
   store.ProfilePath = "x";
-  EXPECT_EQ(store.ProfileReadInt("S", "a"), 32767);
-  EXPECT_EQ(store.ProfileReadInt("S", "b"), -32768);
+  for (const auto& [key, count] : {std::pair{"a", 12}, {"b", 0}, {"c", -7}, {"d", 8}, {"e", 0},
+                                   {"f", 32767}, {"g", -32768}, {"h", 32767}, {"i", -32768}})
+    EXPECT_EQ(store.ProfileReadInt("S", key), count) << key;
 }
 
 TEST(ProfileMan, GarbledFilesReadWhatParsesAndAWriteKeepsEveryOtherByte) {
@@ -253,8 +244,7 @@ TEST(ProfileMan, AFailedWriteReturnsZeroAndChangesNothing) {
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "once, naming the file: " << said;
     EXPECT_NE(said.find(store.ProfilePath), std::string::npos) << said;
     const std::string told = store.TakeSaveProblem().English();
-    const std::string opening = "Your games and high scores cannot be saved to " + store.ProfilePath;
-    EXPECT_EQ(told.rfind(opening + ": ", 0), 0u) << told;
+    EXPECT_EQ(told.rfind("Your games and high scores cannot be saved to " + store.ProfilePath + ": ", 0), 0u);
     EXPECT_EQ((told + said).find("%1"), std::string::npos) << "the reason filled in: " << told << said;
     AtomicWriteFailAfterBytes = -1;
     AtomicWriteSyncFails = false;
@@ -427,23 +417,20 @@ TEST(SettingsFaults, ProtectedFolderOrFileIsNeverWritten) {
 TEST(SettingsFaults, AnotherAccountsFilesAreNeverWrittenThroughOrRemoved) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root, to make files of another account";
   TempFolder home;
-  const auto make = [&](const std::string& name, const char* content) {
-    const std::string path = home.file(name);
-    fs::create_directories(fs::path(path).parent_path());
-    if (content != nullptr) WriteFile(path, content);
-    return path;
-  };
-  const auto theirs = [&](const std::string& name) {
-    for (fs::path p = home.file(name); p.string().size() > home.path().size(); p = p.parent_path())
+  // Makes a file (or, ending in "/", a folder), with its folders; theirs: all
+  // of them the "nobody" account's.
+  const auto make = [&](const std::string& name, const char* content, bool theirs = true) {
+    fs::create_directories(fs::path(home.file(name)).parent_path());
+    if (content != nullptr) WriteFile(home.file(name), content);
+    for (fs::path p = home.file(name); theirs && p.string().size() > home.path().size(); p = p.parent_path())
       EXPECT_EQ(::chown(p.c_str(), 65534, 65534), 0) << p;
   };
   for (const char* name : {".config/pellumo/pellumo.ini", "dotfiles/thesis",
                            "dotfiles/thesis.backup", "dotfiles/.thesis.pellumo-tmp.Ab3dE9",
                            "own.csv"})
-    theirs(make(name, kStored.c_str()).substr(home.path().size() + 1));
+    make(name, kStored.c_str());
   make("fresh/", nullptr);
-  theirs("fresh");
-  make("mine/pellumo.ini.lock", "");  // root's own folder: its lock is no harm
+  make("mine/pellumo.ini.lock", "", false);  // root's own folder: its lock is no harm
   fs::create_symlink(home.file("dotfiles/thesis"), home.file("mine/pellumo.ini"));
   fs::create_symlink(home.file("dotfiles/thesis"), home.file("myboxmoves.csv"));
   const auto before = Snapshot(home.path(), true);
@@ -462,7 +449,6 @@ TEST(SettingsFaults, AnotherAccountsFilesAreNeverWrittenThroughOrRemoved) {
   EXPECT_EQ(Occurrences(said, "another user"), 5u) << said;
 
   make("shared/", nullptr);
-  theirs("shared");
   EXPECT_EQ(save("shared", false), 1);
 }
 

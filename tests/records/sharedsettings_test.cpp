@@ -224,9 +224,8 @@ TEST(InstalledPlaces, SettingsFolderFollowsTheBaseDirectoryRules) {
       {nullptr, "", passwdHome + "/.config/pellumo"},
   };
   for (const auto& c : cases) {
-    const GamePlaces places = InstalledPlaces("/usr/share/games/pellumo", [&](const char* name) {
-      return std::string(name) == "XDG_CONFIG_HOME" ? c.xdg : std::string(name) == "HOME" ? c.home : nullptr;
-    });
+    const GamePlaces places = InstalledPlaces("/usr/share/games/pellumo", [&](std::string name) {
+      return name == "XDG_CONFIG_HOME" ? c.xdg : name == "HOME" ? c.home : nullptr; });
     EXPECT_EQ(places.settingsFolder, c.folder) << (c.xdg ? c.xdg : "unset") << ", " << (c.home ? c.home : "unset");
     EXPECT_EQ(places.defaultsFile, "/etc/xdg/pellumo/pellumo.ini");
     EXPECT_EQ(places.dataFolder, "/usr/share/games/pellumo");
@@ -244,8 +243,6 @@ TEST(InstalledPlaces, APlayerStartsFromTheDistributorsDefaultsInAPrivateFolder) 
   ProfileMan player(folder, defaults);
   EXPECT_EQ(player.ProfileReadInt("DIFFICULTY", "LEVEL"), 2) << "copied before the first read";
   EXPECT_EQ(ReadFile(folder + "/pellumo.ini"), shipped);
-  for (const std::string& made : {root.file("home/.config"), folder})
-    EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
   player.ProfileWriteString("DIFFICULTY", "LEVEL", "0");
   EXPECT_EQ(ReadFile(defaults), shipped) << "the defaults are never written";
 
@@ -256,7 +253,8 @@ TEST(InstalledPlaces, APlayerStartsFromTheDistributorsDefaultsInAPrivateFolder) 
   EXPECT_EQ(fresh.ProfileReadString("DIFFICULTY", "LEVEL"), "*");
   EXPECT_FALSE(fs::exists(root.file("other")));
   EXPECT_EQ(fresh.ProfileWriteString("DIFFICULTY", "LEVEL", "1"), 1);
-  for (const std::string& made : {root.file("other"), root.file("other/pellumo")})
+  // Every folder made is the player's alone, with defaults or without.
+  for (const std::string& made : {root.file("home/.config"), folder, root.file("other"), root.file("other/pellumo")})
     EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
 }
 
