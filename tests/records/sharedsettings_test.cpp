@@ -37,10 +37,9 @@ TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
     }
     return won;
   });
-  const int won = std::accumulate(wins.begin(), wins.end(), 0);
   ProfileMan profile(folder.path());
   EXPECT_EQ(profile.ProfileReadInt("STATS", "NOVICE_PLAY"), kCopies * kGames);
-  EXPECT_EQ(profile.ProfileReadInt("STATS", "NOVICE_WON"), won);
+  EXPECT_EQ(profile.ProfileReadInt("STATS", "NOVICE_WON"), std::accumulate(wins.begin(), wins.end(), 0));
 }
 
 // Both OKs come after both reads and keep both names, ranked. A third entry,
@@ -205,8 +204,7 @@ TEST(SharedSettings, ASaveRemovesOnlyTheTemporaryFilesItLeft) {
   };
   for (const auto& [name, gone] : files) WriteFile(name, "x");
   // As root, one is another account's: in a shared folder, its save may be under way.
-  const std::string nobodys = dotfiles.file(".thesis.pellumo-tmp.nobody");
-  [[maybe_unused]] const int owned = ::chown(nobodys.c_str(), 65534, 65534);
+  [[maybe_unused]] const int owned = ::chown(dotfiles.file(".thesis.pellumo-tmp.nobody").c_str(), 65534, 65534);
   fs::create_directory(dotfiles.file(".thesis.pellumo-tmp.folder"));
   ASSERT_EQ(ProfileMan(folder.path()).ProfileWriteString("DIFFICULTY", "LEVEL", "0"), 1);
   EXPECT_TRUE(fs::is_directory(dotfiles.file(".thesis.pellumo-tmp.folder")));
