@@ -85,8 +85,7 @@ std::string StoppedWriterScenario(const TempFolder& folder, bool asNobody, bool 
   ::chmod(logs.path().c_str(), 0777);
   const auto copy = [&](const char* name, int human, void (*stop)()) {
     return Spawn([&, name, human, stop] {
-      const int err = ::open(logs.file(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-      ::dup2(err, 2);
+      ::dup2(::open(logs.file(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666), 2);
       if (asNobody && !BecomeNobody()) return 3;
       Rig rig;
       rig.profile.ProfilePath = folder.file("pellumo.ini");
