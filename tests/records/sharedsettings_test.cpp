@@ -115,10 +115,9 @@ std::string StoppedWriterScenario(const TempFolder& folder, bool asNobody, bool 
   ProfileMan profile(folder.path());
   if (profile.ProfileReadInt("STATS", "NOVICE_PLAY") != 2) fault += "a game was lost; ";
   if (profile.ProfileReadInt("STATS", "NOVICE_WON") != 1) fault += "a win was lost; ";
-  for (const char* name : {"a", "b"}) {
+  for (const char* name : {"a", "b"})
     if (Occurrences(ReadFile(logs.file(name)), "lock file") != (lockFileUsable ? 0u : 1u))
       fault += std::string("copy ") + name + " did not say once that the lock file is unusable; ";
-  }
   return fault;
 }
 
