@@ -99,7 +99,6 @@ TEST(IniUpdate, ChangesOnlyTheLineItWrites) {
 }
 
 using Rows = std::array<std::string, kHighScoreRows>;
-const std::string kSection = HighScoreSection("NOVICE");
 
 // OK on a table that was only viewed writes the rows as stored now: whatever
 // the window holds in them, and whatever it read, never overwrites a row.
@@ -123,10 +122,10 @@ TEST(HighScoreTable, ViewingAndOkRewritesAllFiveRowsAsStored) {
   EXPECT_EQ((std::tuple{table.GPlay, table.PctWon}), (std::tuple{"0", ""}));
 
   table.MyName[1] = "Zed";
-  profile.ProfileWriteString(kSection, "NAME3", "Cy");  // another copy's OK
-  profile.ProfileWriteString(kSection, "SCORE3", "7");
+  profile.ProfileWriteString("HIGH_SCORES_NOVICE", "NAME3", "Cy");  // another copy's OK
+  profile.ProfileWriteString("HIGH_SCORES_NOVICE", "SCORE3", "7");
   EXPECT_TRUE(SaveHighScoreTable(profile, table));
-  EXPECT_EQ(profile.ProfileReadString(kSection, "SCORE1"), "33");
+  EXPECT_EQ(profile.ProfileReadString("HIGH_SCORES_NOVICE", "SCORE1"), "33");
   // A blank row is stored as an empty name with an empty score, which from
   // then on shows as a row scoring 0.
   const HighScoreTable again = ReadHighScoreTable(profile.ProfileRead(), "NOVICE");
@@ -428,12 +427,10 @@ TEST(SettingsFaults, AnotherAccountsFilesAreNeverWrittenThroughOrRemoved) {
   fs::create_symlink(home.file("dotfiles/thesis"), home.file("myboxmoves.csv"));
   const auto before = Snapshot(home.path(), true);
 
-  const auto save = [&](const char* folder, bool perPlayer) {
-    return ProfileMan(home.file(folder), "", perPlayer).ProfileWriteString("S", "K", "v");
-  };
   ::testing::internal::CaptureStderr();
-  for (const auto& [folder, perPlayer] : {std::pair{".config/pellumo", true}, {"fresh/pellumo", true}, {"mine", false}})
-    EXPECT_EQ(save(folder, perPlayer), 0) << folder;
+  for (const auto& [folder, perPlayer] :
+       {std::pair{".config/pellumo", true}, {"fresh/pellumo", true}, {"mine", false}})
+    EXPECT_EQ(ProfileMan(home.file(folder), "", perPlayer).ProfileWriteString("S", "K", "v"), 0) << folder;
   EXPECT_FALSE(WriteMoveLog(home.file("myboxmoves.csv"), AllTheMoves()));
   EXPECT_FALSE(WriteMoveLog(home.file("own.csv"), AllTheMoves()));
   const std::string said = ::testing::internal::GetCapturedStderr();
@@ -441,7 +438,7 @@ TEST(SettingsFaults, AnotherAccountsFilesAreNeverWrittenThroughOrRemoved) {
   EXPECT_EQ(Occurrences(said, "another user"), 5u) << said;
 
   make("shared/", nullptr);
-  EXPECT_EQ(save("shared", false), 1);
+  EXPECT_EQ(ProfileMan(home.file("shared"), "", false).ProfileWriteString("S", "K", "v"), 1);
 }
 
 }  // namespace
