@@ -37,10 +37,9 @@ TEST(SharedSettings, CopiesPlayingAtOnceCountEveryGame) {
     }
     return won;
   });
-  const int won = std::accumulate(wins.begin(), wins.end(), 0);
   ProfileMan profile(folder.path());
   EXPECT_EQ(profile.ProfileReadInt("STATS", "NOVICE_PLAY"), kCopies * kGames);
-  EXPECT_EQ(profile.ProfileReadInt("STATS", "NOVICE_WON"), won);
+  EXPECT_EQ(profile.ProfileReadInt("STATS", "NOVICE_WON"), std::accumulate(wins.begin(), wins.end(), 0));
 }
 
 // Both OKs come after both reads and keep both names, ranked. A third entry,
@@ -86,8 +85,7 @@ std::string StoppedWriterScenario(const TempFolder& folder, bool asNobody, bool 
   ::chmod(logs.path().c_str(), 0777);
   const auto copy = [&](const char* name, int human, void (*stop)()) {
     return Spawn([&, name, human, stop] {
-      const int err = ::open(logs.file(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-      ::dup2(err, 2);
+      ::dup2(::open(logs.file(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666), 2);
       if (asNobody && !BecomeNobody()) return 3;
       Rig rig;
       rig.profile.ProfilePath = folder.file("pellumo.ini");
@@ -117,10 +115,9 @@ std::string StoppedWriterScenario(const TempFolder& folder, bool asNobody, bool 
   ProfileMan profile(folder.path());
   if (profile.ProfileReadInt("STATS", "NOVICE_PLAY") != 2) fault += "a game was lost; ";
   if (profile.ProfileReadInt("STATS", "NOVICE_WON") != 1) fault += "a win was lost; ";
-  for (const char* name : {"a", "b"}) {
+  for (const char* name : {"a", "b"})
     if (Occurrences(ReadFile(logs.file(name)), "lock file") != (lockFileUsable ? 0u : 1u))
       fault += std::string("copy ") + name + " did not say once that the lock file is unusable; ";
-  }
   return fault;
 }
 
@@ -205,8 +202,7 @@ TEST(SharedSettings, ASaveRemovesOnlyTheTemporaryFilesItLeft) {
   };
   for (const auto& [name, gone] : files) WriteFile(name, "x");
   // As root, one is another account's: in a shared folder, its save may be under way.
-  const std::string nobodys = dotfiles.file(".thesis.pellumo-tmp.nobody");
-  [[maybe_unused]] const int owned = ::chown(nobodys.c_str(), 65534, 65534);
+  [[maybe_unused]] const int owned = ::chown(dotfiles.file(".thesis.pellumo-tmp.nobody").c_str(), 65534, 65534);
   fs::create_directory(dotfiles.file(".thesis.pellumo-tmp.folder"));
   ASSERT_EQ(ProfileMan(folder.path()).ProfileWriteString("DIFFICULTY", "LEVEL", "0"), 1);
   EXPECT_TRUE(fs::is_directory(dotfiles.file(".thesis.pellumo-tmp.folder")));
@@ -224,9 +220,8 @@ TEST(InstalledPlaces, SettingsFolderFollowsTheBaseDirectoryRules) {
       {nullptr, "", passwdHome + "/.config/pellumo"},
   };
   for (const auto& c : cases) {
-    const GamePlaces places = InstalledPlaces("/usr/share/games/pellumo", [&](const char* name) {
-      return std::string(name) == "XDG_CONFIG_HOME" ? c.xdg : std::string(name) == "HOME" ? c.home : nullptr;
-    });
+    const GamePlaces places = InstalledPlaces("/usr/share/games/pellumo", [&](std::string name) {
+      return name == "XDG_CONFIG_HOME" ? c.xdg : name == "HOME" ? c.home : nullptr; });
     EXPECT_EQ(places.settingsFolder, c.folder) << (c.xdg ? c.xdg : "unset") << ", " << (c.home ? c.home : "unset");
     EXPECT_EQ(places.defaultsFile, "/etc/xdg/pellumo/pellumo.ini");
     EXPECT_EQ(places.dataFolder, "/usr/share/games/pellumo");
@@ -244,8 +239,6 @@ TEST(InstalledPlaces, APlayerStartsFromTheDistributorsDefaultsInAPrivateFolder) 
   ProfileMan player(folder, defaults);
   EXPECT_EQ(player.ProfileReadInt("DIFFICULTY", "LEVEL"), 2) << "copied before the first read";
   EXPECT_EQ(ReadFile(folder + "/pellumo.ini"), shipped);
-  for (const std::string& made : {root.file("home/.config"), folder})
-    EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
   player.ProfileWriteString("DIFFICULTY", "LEVEL", "0");
   EXPECT_EQ(ReadFile(defaults), shipped) << "the defaults are never written";
 
@@ -256,7 +249,8 @@ TEST(InstalledPlaces, APlayerStartsFromTheDistributorsDefaultsInAPrivateFolder) 
   EXPECT_EQ(fresh.ProfileReadString("DIFFICULTY", "LEVEL"), "*");
   EXPECT_FALSE(fs::exists(root.file("other")));
   EXPECT_EQ(fresh.ProfileWriteString("DIFFICULTY", "LEVEL", "1"), 1);
-  for (const std::string& made : {root.file("other"), root.file("other/pellumo")})
+  // Every folder made is the player's alone, with defaults or without.
+  for (const std::string& made : {root.file("home/.config"), folder, root.file("other"), root.file("other/pellumo")})
     EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
 }
 
