@@ -38,10 +38,13 @@ QColor Behind(const QImage& shown, const QRect& area) {
 void ExpectReadable(QWidget& window) {
   const std::map<QString, double> designedBelow = {
       {"Label4", 3.1}, {"plyr1score", 2.5}, {"Label1", 3.4}};  // advice; red on pink; "You"
-  // The players' colours and the logo's, and what the scores are painted on.
+  // The players' colours, the logos' and About's line, and what the scores
+  // are painted on.
   const std::map<QString, std::pair<const char*, const char*>> designed = {
-      {"Logo", {"#800080", ""}}, {"Label1", {"#ff0000", ""}}, {"Label2", {"#0000ff", ""}},
-      {"plyr1score", {"#ff0000", "#ffc0c0"}}, {"plyr2score", {"#0000ff", "#c0c0ff"}}};
+      {"myboxes/Logo", {"#800080", ""}}, {"myboxes/Label1", {"#ff0000", ""}},
+      {"myboxes/Label2", {"#0000ff", ""}}, {"myboxes/plyr1score", {"#ff0000", "#ffc0c0"}},
+      {"myboxes/plyr2score", {"#0000ff", "#c0c0ff"}}, {"frmAbout/Logo", {"#800080", ""}},
+      {"frmAbout/lblDescription", {"#0000ff", ""}}};
   GuiRig::Settle();
   const QImage shown = window.grab().toImage();
   int checked = 0;
@@ -56,8 +59,8 @@ void ExpectReadable(QWidget& window) {
     const QRect area = QRect(w->mapTo(&window, QPoint(0, 0)), w->size()).adjusted(3, 3, -3, -3);
     const QColor behind = Behind(shown, area.intersected(shown.rect()));
     const QColor ink = w->palette().color(w->isEnabled() ? QPalette::Active : QPalette::Disabled, role);
-    if (const auto it = designed.find(w->objectName());
-        it != designed.end() && qobject_cast<MainWindow*>(&window) != nullptr) {
+    if (const auto it = designed.find(window.objectName() + "/" + w->objectName());
+        it != designed.end()) {
       EXPECT_EQ(ink.name().toStdString(), it->second.first) << w->objectName().toStdString();
       if (*it->second.second) { EXPECT_EQ(behind.name().toStdString(), it->second.second) << text.toStdString(); }
     }
