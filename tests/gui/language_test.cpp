@@ -19,6 +19,7 @@ TEST(Languages, TheDesktopsLanguageIsChosenAsGettextChoosesIt) {
       {{{"LANG", "de_DE.UTF-8"}}, "de"},
       {{{"LANG", "fr_CA.UTF-8@euro"}}, "fr"},
       {{{"LANG", "es"}}, "es"},
+      {{{"LANG", "de.UTF-8"}}, "de"},
       {{{"LANG", "it_IT.UTF-8"}}, ""},  // not ours: English
       {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, "fr"},
       {{{"LC_MESSAGES", "fr_FR.UTF-8"}, {"LC_ALL", "es_ES.UTF-8"}}, "es"},
