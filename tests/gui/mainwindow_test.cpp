@@ -200,7 +200,6 @@ TEST(DebugStrip, OpensWideShowsEachPropertyAndStaysForTheRun) {
   // count as its sides are now, the computer's line included.
   rig.ClickLine("horz", 12);
   ASSERT_EQ(w.Combo1->count(), 9);
-  EXPECT_EQ(w.Combo1->itemText(7), "LineSouth");
   EXPECT_EQ((std::tuple{rig.game().AllBoxes[4].southstatus, rig.game().AllBoxes[4].NorthStatus}),
             std::tuple(1, 0));
   for (int index = 0; index < 9; ++index) {
@@ -348,8 +347,6 @@ TEST(Help, OpensThePagesMaximisedOrSaysTheyAreMissing) {
   EXPECT_EQ(state("How to Play"), std::tuple(true, false, true));
   QTest::keyClick(viewer->windowHandle(), Qt::Key_Right, Qt::AltModifier);
   EXPECT_EQ(state("Another page"), std::tuple(true, true, false));
-  viewer->Back()->trigger();  // the button
-  EXPECT_EQ(state("How to Play"), std::tuple(true, false, true));
   QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
   EXPECT_FALSE(viewer->isVisible());
   // In another language its own contents, and any page not translated yet
