@@ -410,13 +410,16 @@ TEST(CaptureSound, WaitEndsWhenDoneOrAtItsBoundHoldingInput) {
   EXPECT_EQ(clock.now, milliseconds(25));
   EXPECT_EQ(clock.inputs, std::vector<WaitInput>{WaitInput::Handled});
 
-  // On the game's own clock a wait ends at its time though no event comes.
+  // On the game's own clock a wait ends at its time though no event comes,
+  // and sleeps between its passes rather than spinning.
   SteadyWaitClock steady;
   QTimer watchdog;
   watchdog.setSingleShot(true);
   watchdog.start(10000);
-  NestedWaitUntil(steady, milliseconds(50), [] { return false; });
+  asked = 0;
+  NestedWaitUntil(steady, milliseconds(50), [&] { return ++asked < 0; });
   EXPECT_TRUE(watchdog.isActive()) << "only the watchdog's event ended it";
+  EXPECT_LT(asked, 50) << "a pass every " << kDonePoll.count() << " ms, not a busy loop";
 }
 
 }  // namespace
